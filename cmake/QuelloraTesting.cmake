@@ -1,0 +1,59 @@
+# Test wiring shared by every module: GoogleTest for each configuration, the Wine
+# runner as the emulator of the Windows builds, and one Wine session per test run.
+
+if(WIN32)
+  # GoogleTest built from the sources of Debian's googletest package.
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  set(QUELLORA_GTEST_MAIN GTest::gtest_main)
+  if(NOT TARGET GTest::gtest_main)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gmock ALIAS gmock)
+  endif()
+
+  set(QUELLORA_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+      ${PROJECT_SOURCE_DIR}/tools/wine-run.sh;--state;${QUELLORA_WINE_STATE})
+
+  # One throwaway prefix and one Xvfb display for the whole run, made before any
+  # Windows test and stopped after the last.
+  add_test(NAME wine.session.start
+           COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-session.sh start ${QUELLORA_WINE_STATE})
+  add_test(NAME wine.session.stop
+           COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-session.sh stop ${QUELLORA_WINE_STATE})
+  set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine RUN_SERIAL ON TIMEOUT 300)
+  set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+else()
+  find_package(GTest REQUIRED)
+  set(QUELLORA_GTEST_MAIN GTest::gtest_main)
+endif()
+
+# quellora_test(NAME SOURCES ... [LIBS ...] [ENV VAR=VALUE ...] [TIMEOUT s])
+# builds one test program and registers it with CTest; under Windows it runs
+# through Wine inside the run's Wine session.
+function(quellora_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ${QUELLORA_GTEST_MAIN})
+  quellora_add_test(${name} COMMAND ${name} ENV ${T_ENV} TIMEOUT ${T_TIMEOUT})
+endfunction()
+
+# quellora_add_test(NAME COMMAND cmd args... [ENV ...] [TIMEOUT s]) registers a
+# test command; a Windows command gets the Wine session fixture.
+function(quellora_add_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "COMMAND;ENV" ${ARGN})
+  add_test(NAME ${name} COMMAND ${T_COMMAND})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(T_ENV)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${T_ENV}")
+  endif()
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+  endif()
+endfunction()

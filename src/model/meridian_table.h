@@ -1,0 +1,33 @@
+// The constant table of the twelve meridians of the organ clock, indexed by table
+// index k (0 = Lungs ... 11 = Liver), and the start times derived from it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "tdatetime.h"
+
+inline constexpr int MeridianCount = 12;
+
+using Text = std::u16string_view;
+using Colour = std::uint32_t;  // 0x00BBGGRR
+
+extern const std::array<std::int32_t, MeridianCount> MeridianHour;
+extern const std::array<Colour, MeridianCount> MeridianColor;
+extern const std::array<Text, MeridianCount> MeridianCode;
+extern const std::array<Text, MeridianCount> MeridianNameRu;
+extern const std::array<Text, MeridianCount> MeridianNameEn;
+extern const std::array<Text, MeridianCount> MeridianHintRu;
+extern const std::array<Text, MeridianCount> MeridianHintEn;
+// Three lines joined by a single carriage return.
+extern const std::array<Text, MeridianCount> MeridianAdviceRu;
+extern const std::array<Text, MeridianCount> MeridianAdviceEn;
+
+// Start hour of each meridian as a time of day; filled by FillMeridianStart.
+extern std::array<TDateTime, MeridianCount> MeridianStart;
+void FillMeridianStart();
+
+// The ring walks the table backwards: ring position I shows table index 11 - I.
+constexpr int TableIndexOfRing(int ringPosition) { return 11 - ringPosition; }
+constexpr int RingOfTableIndex(int k) { return 11 - k; }

@@ -1,0 +1,82 @@
+// Structural checks of the meridian table: what the ring and the advice layout
+// rely on, and the look-alike letters users already see.
+#include "meridian_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+bool IsCyrillic(char16_t c) { return c >= 0x0400 && c <= 0x04FF; }
+bool IsLatinLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
+
+TEST(MeridianTable, StartHoursAreTwoHoursApartFromLungsAtTwo) {
+  for (int k = 0; k < MeridianCount; ++k) EXPECT_EQ(MeridianHour[k], 2 * (k + 1) % 24) << k;
+}
+
+TEST(MeridianTable, RingPositionsWalkTheTableBackwards) {
+  EXPECT_EQ(MeridianCode[TableIndexOfRing(0)], u"-F");
+  EXPECT_EQ(MeridianColor[TableIndexOfRing(0)], 0x0099CC99u);
+  EXPECT_EQ(MeridianCode[TableIndexOfRing(11)], u"-P");
+  EXPECT_EQ(MeridianColor[TableIndexOfRing(11)], 0x00CDCDCDu);
+  for (int i = 0; i < MeridianCount; ++i) EXPECT_EQ(RingOfTableIndex(TableIndexOfRing(i)), i);
+}
+
+TEST(MeridianTable, CodesAreASignAndCapitalLatinLetters) {
+  for (Text code : MeridianCode) {
+    ASSERT_GE(code.size(), 2u);
+    ASSERT_LE(code.size(), 3u);
+    EXPECT_TRUE(code[0] == u'+' || code[0] == u'-');
+    EXPECT_TRUE(std::all_of(code.begin() + 1, code.end(), [](char16_t c) { return c >= u'A' && c <= u'Z'; }));
+  }
+}
+
+TEST(MeridianTable, RussianNamesAreCyrillicButForTwoLookAlikes) {
+  for (int k = 0; k < MeridianCount; ++k) {
+    std::u16string latin;
+    for (char16_t c : MeridianNameRu[k]) {
+      if (IsLatinLetter(c)) {
+        latin += c;
+      } else if (c != u' ') {
+        EXPECT_TRUE(IsCyrillic(c)) << k;
+      }
+    }
+    const std::u16string expected = k == 3 ? u"Ce" : k == 6 ? u"M" : u"";
+    EXPECT_EQ(latin, expected) << k;
+  }
+  EXPECT_EQ(MeridianNameRu[3].substr(9, 2), u"Ce");
+  EXPECT_EQ(MeridianNameRu[6].substr(9, 1), u"M");
+}
+
+TEST(MeridianTable, AdviceIsThreeNonEmptyLinesJoinedByCarriageReturns) {
+  for (const auto* column : {&MeridianAdviceRu, &MeridianAdviceEn}) {
+    for (Text advice : *column) {
+      EXPECT_EQ(std::count(advice.begin(), advice.end(), u'\r'), 2);
+      EXPECT_EQ(advice.find(u'\n'), Text::npos);
+      EXPECT_NE(advice.front(), u'\r');
+      EXPECT_NE(advice.back(), u'\r');
+      EXPECT_EQ(advice.find(u"\r\r"), Text::npos);
+    }
+  }
+}
+
+TEST(MeridianTable, EnglishAdviceUsesTheGraveAccentAsApostrophe) {
+  for (int k = 0; k < MeridianCount; ++k) {
+    EXPECT_EQ(MeridianAdviceEn[k].find(u'\''), Text::npos) << k;
+    EXPECT_EQ(MeridianAdviceEn[k].find(u'`') != Text::npos, k == 6 || k == 7 || k == 11) << k;
+  }
+  EXPECT_EQ(MeridianAdviceEn[4], MeridianAdviceEn[5]);
+  EXPECT_EQ(MeridianAdviceEn[6], MeridianAdviceEn[7]);
+  EXPECT_NE(MeridianAdviceRu[4], MeridianAdviceRu[5]);
+  EXPECT_NE(MeridianAdviceRu[6], MeridianAdviceRu[7]);
+}
+
+TEST(MeridianStart, HoldsTheStartHoursAsTimesOfDay) {
+  FillMeridianStart();
+  EXPECT_EQ(MeridianStart[11], 0.0);
+  EXPECT_EQ(MeridianStart[5], 0.5);
+  for (int k = 0; k < MeridianCount; ++k) EXPECT_DOUBLE_EQ(MeridianStart[k] * 24, MeridianHour[k]);
+}
+
+}  // namespace

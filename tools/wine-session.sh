@@ -1,0 +1,54 @@
+#!/bin/bash
+# Starts or stops the Wine session of one test run: a throwaway prefix and an
+# Xvfb display of our own, kept under STATE so that every test of the run uses them.
+#   wine-session.sh start STATE | stop STATE
+set -euo pipefail
+action=${1:?start or stop}
+state=${2:?state folder}
+mkdir -p "$state"
+state=$(cd "$state" && pwd)
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+alive() { [[ -f $1 ]] && kill -0 "$(cat "$1")" 2>/dev/null; }
+
+stop() {
+  if [[ -d $WINEPREFIX ]]; then
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+  fi
+  if alive "$state/xvfb.pid"; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+  fi
+  rm -f "$state/xvfb.pid" "$state/display"
+}
+
+start_xvfb() {
+  local fifo=$state/displayfd
+  rm -f "$fifo" && mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  echo $! >"$state/xvfb.pid"
+  local num
+  read -r -t 20 num <"$fifo" || { echo "Xvfb did not start" >&2; exit 1; }
+  rm -f "$fifo"
+  echo ":$num" >"$state/display"
+}
+
+case $action in
+  start)
+    stop
+    rm -rf "$WINEPREFIX"
+    start_xvfb
+    export DISPLAY=$(cat "$state/display")
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # A crash must fail its test, not wait at winedbg's dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w
+    echo "Wine session ready: prefix $WINEPREFIX, display $DISPLAY"
+    ;;
+  stop)
+    stop
+    echo "Wine session stopped"
+    ;;
+  *) echo "usage: $0 start|stop STATE" >&2; exit 2 ;;
+esac
