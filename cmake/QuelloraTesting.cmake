@@ -57,3 +57,15 @@ function(quellora_add_test name)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
   endif()
 endfunction()
+
+# quellora_check_imports(TARGET...) checks that Windows programs import system DLLs only.
+function(quellora_check_imports)
+  if(NOT WIN32)
+    return()
+  endif()
+  string(REGEX REPLACE "g\\+\\+(-posix)?$" "objdump" objdump "${CMAKE_CXX_COMPILER}")
+  foreach(target IN LISTS ARGN)
+    add_test(NAME imports.${target}
+             COMMAND ${PROJECT_SOURCE_DIR}/tools/check-imports.sh ${objdump} $<TARGET_FILE:${target}>)
+  endforeach()
+endfunction()

@@ -1,0 +1,17 @@
+// The saver host's program-wide variables, shared by the window procedure, the
+// redraw thread and the paint.
+#pragma once
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+
+extern HWND SaverWindow;                     // set before the redraw thread starts
+extern bool IsPreview;                       // main thread only once the thread runs
+extern std::int32_t MouseEventsLeft;         // main thread only
+extern std::atomic<std::int32_t> ScreenWidth;   // written once by the redraw thread
+extern std::atomic<std::int32_t> ScreenHeight;  // read by the paint
+extern std::atomic<bool> CloseRequested;     // window procedure -> redraw thread
+#endif

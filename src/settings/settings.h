@@ -1,0 +1,39 @@
+// The four user settings: their program-wide variables, defaults and registry
+// form (the registry side exists in the Windows build only).
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "regional_formats.h"
+#include "tdatetime.h"
+
+inline constexpr char16_t PlaceholderNameRu[] = u"(указать в настройках)";
+inline constexpr char16_t PlaceholderNameEn[] = u"(specify in settings)";
+inline constexpr TDateTime DefaultBirthMoment = 36526.0;  // 1 January 2000, 00:00
+
+struct Settings {
+  bool Rus = false;
+  bool ShowStars = true;
+  std::u16string UserName;
+  TDateTime BirthMoment = DefaultBirthMoment;
+};
+
+// Filled once by LoadSettings, first thing in every run; read-only afterwards.
+extern bool Rus;
+extern bool ShowStars;
+extern std::u16string UserName;
+extern TDateTime BirthMoment;
+
+#ifdef _WIN32
+// Opens (creating) HKCU\SOFTWARE\Quellora and fills the four variables.
+void LoadSettings();
+// True when the system default locale's language is Russian, Belarusian or Ukrainian.
+bool DetectRussianUi();
+// The thread locale's formats, read once and kept for the run.
+const RegionalFormats& CurrentRegionalFormats();
+// Writes "English", "Star", "User", "Birth" in that order; stops at the first
+// failure and returns the name of the value that failed ("English" when the key
+// cannot be opened), or nothing when all four were written.
+std::optional<std::u16string> SaveSettings(const Settings& settings);
+#endif
