@@ -31,11 +31,25 @@ void AppendDate(std::u16string& out, const RegionalFormats& formats, const Civil
   std::size_t i = 0;
   while (i < pattern.size()) {
     const char16_t c = pattern[i];
-    if (c == u'\'') {  // quoted literal text, '' being a quote
-      std::size_t end = i + 1;
-      while (end < pattern.size() && pattern[end] != u'\'') out += pattern[end++];
-      if (end + 1 < pattern.size() && pattern[end + 1] == u'\'') out += u'\'';
-      i = end + 1;
+    if (c == u'\'') {  // quoted literal text; two quotes stand for one
+      std::size_t at = i + 1;
+      if (at < pattern.size() && pattern[at] == u'\'') {
+        out += u'\'';
+        i = at + 1;
+        continue;
+      }
+      while (at < pattern.size()) {
+        if (pattern[at] == u'\'') {
+          if (at + 1 < pattern.size() && pattern[at + 1] == u'\'') {
+            out += u'\'';
+            at += 2;
+            continue;
+          }
+          break;
+        }
+        out += pattern[at++];
+      }
+      i = at + 1;
       continue;
     }
     const int run = RunLength(pattern, i);

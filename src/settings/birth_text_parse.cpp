@@ -63,28 +63,32 @@ class Scanner {
     return n;
   }
 
-  // A separator after optional spaces; an empty separator never matches, so it
-  // cannot join two numbers that nothing stands between.
+  // A separator or designator, after optional spaces. A literal that itself
+  // starts with a space is tried where the scanner stands first. An empty
+  // literal never matches, so it cannot join two numbers that nothing stands between.
   bool Take(std::u16string_view literal, bool ignoreCase = false) {
     if (literal.empty()) return false;
-    const std::size_t saved = at_;
-    SkipSpaces();
-    if (text_.size() - at_ >= literal.size()) {
-      bool same = true;
-      for (std::size_t i = 0; same && i < literal.size(); ++i) {
-        const char16_t a = text_[at_ + i], b = literal[i];
-        same = ignoreCase ? FoldCase(a) == FoldCase(b) : a == b;
-      }
-      if (same) {
-        at_ += literal.size();
-        return true;
-      }
+    if (MatchesAt(at_, literal, ignoreCase)) {
+      at_ += literal.size();
+      return true;
     }
-    at_ = saved;
-    return false;
+    std::size_t after = at_;
+    while (after < text_.size() && text_[after] == u' ') ++after;
+    if (after == at_ || !MatchesAt(after, literal, ignoreCase)) return false;
+    at_ = after + literal.size();
+    return true;
   }
 
  private:
+  bool MatchesAt(std::size_t at, std::u16string_view literal, bool ignoreCase) const {
+    if (text_.size() - at < literal.size()) return false;
+    for (std::size_t i = 0; i < literal.size(); ++i) {
+      const char16_t a = text_[at + i], b = literal[i];
+      if (ignoreCase ? FoldCase(a) != FoldCase(b) : a != b) return false;
+    }
+    return true;
+  }
+
   std::u16string_view text_;
   std::size_t at_;
 };
