@@ -168,14 +168,10 @@ std::optional<TDateTime> ReadDate(Scanner& scan, const RegionalFormats& formats,
   return EncodeDate(year, month, day);
 }
 
-// The date and the time that follows it, when the text starts with a date.
-std::optional<TDateTime> ReadDateAndTime(std::u16string_view text, const RegionalFormats& formats,
-                                         int currentYear) {
-  std::size_t start = 0;
-  while (start < text.size() && !IsDigit(text[start])) ++start;
-  Scanner scan(text, start);
-  const auto date = ReadDate(scan, formats, currentYear);
-  if (!date) return std::nullopt;
+// The time that may follow a date: after an optional date separator and
+// spaces; none when no digit follows or the first one ends the text.
+std::optional<TDateTime> ReadTimeAfterDate(Scanner& scan, std::u16string_view text, TDateTime date,
+                                           const RegionalFormats& formats) {
   scan.Take(formats.DateSeparator);
   scan.SkipSpaces();
   std::size_t digit = scan.Position();
@@ -183,16 +179,21 @@ std::optional<TDateTime> ReadDateAndTime(std::u16string_view text, const Regiona
   if (digit + 1 >= text.size()) return date;
   const auto time = ReadTime(scan, formats);
   if (!time) return std::nullopt;
-  return ComposeDateTime(*date, *time);
+  return ComposeDateTime(date, *time);
 }
 
 }  // namespace
 
 std::optional<TDateTime> ParseBirthText(const RegionalFormats& formats, std::u16string_view text,
                                         int currentYear) {
-  if (auto moment = ReadDateAndTime(text, formats, currentYear)) return moment;
-  Scanner scan(text);
-  const auto time = ReadTime(scan, formats);
-  if (!time || !scan.AtEnd()) return std::nullopt;
+  std::size_t firstDigit = 0;
+  while (firstDigit < text.size() && !IsDigit(text[firstDigit])) ++firstDigit;
+  Scanner scan(text, firstDigit);
+  if (const auto date = ReadDate(scan, formats, currentYear))
+    return ReadTimeAfterDate(scan, text, *date, formats);
+  // No date at the start: the whole text must be a time of day.
+  Scanner whole(text);
+  const auto time = ReadTime(whole, formats);
+  if (!time || !whole.AtEnd()) return std::nullopt;
   return time;
 }
