@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -12,7 +13,7 @@
 #include "dial_geometry.h"
 #include "gdi_canvas.h"
 #include "memory_surface.h"
-#include "paint_screen.h"
+#include "picture.h"
 #include "recording_canvas.h"
 
 namespace {
@@ -114,7 +115,7 @@ std::optional<BmpImage> Snapshot(const std::wstring& extra) {
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   if (code != 0) return std::nullopt;
-  std::ifstream in(image, std::ios::binary);
+  std::ifstream in(std::filesystem::path(image), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   DeleteFileW(image.c_str());

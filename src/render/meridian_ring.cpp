@@ -1,6 +1,6 @@
 // The ring of twelve meridian discs: code, level badge, name, hint and, in the
 // green band, the advice lines beside each disc.
-#include "paint_screen.h"
+#include "picture.h"
 
 #include "dial_geometry.h"
 #include "screen_texts.h"

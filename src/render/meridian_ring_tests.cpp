@@ -1,6 +1,6 @@
 // The ring of meridian discs: which meridian stands where, badges and advice at
 // the worked example's moment, and the text places at every kind of position.
-#include "paint_screen.h"
+#include "picture.h"
 
 #include <gtest/gtest.h>
 

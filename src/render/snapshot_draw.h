@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "paint_screen.h"
+#include "picture.h"
 #include "recording_canvas.h"
 
 struct SnapshotPicture {

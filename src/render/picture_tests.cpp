@@ -1,7 +1,7 @@
 // The whole picture drawn into a recording: order, drawing state and places of
 // the frame, the dial, the stars, the arcs, the hand, the date, the clock and
 // the frame texts.
-#include "paint_screen.h"
+#include "picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The order of the whole paint and the drawing state of each step.
-#include "paint_screen.h"
+#include "picture.h"
 
 #include "dial_geometry.h"
 #include "screen_texts.h"
