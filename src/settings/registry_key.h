@@ -1,0 +1,53 @@
+// An owned registry key handle and the typed value reads and writes the
+// settings store needs (Windows only).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+class RegistryKey {
+ public:
+  RegistryKey() = default;
+  explicit RegistryKey(HKEY key) : key_(key) {}
+  RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+  RegistryKey& operator=(RegistryKey&& other) noexcept {
+    if (this != &other) {
+      Close();
+      key_ = std::exchange(other.key_, nullptr);
+    }
+    return *this;
+  }
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+  ~RegistryKey() { Close(); }
+
+  HKEY Get() const { return key_; }
+  explicit operator bool() const { return key_ != nullptr; }
+
+ private:
+  void Close() {
+    if (key_) RegCloseKey(key_);
+    key_ = nullptr;
+  }
+  HKEY key_ = nullptr;
+};
+
+// Opens `subKey` under `root` with full access, creating it when missing.
+RegistryKey CreateRegistryKey(HKEY root, const wchar_t* subKey);
+
+// A 4-byte REG_DWORD, or nothing (absent, another type or size, unreadable).
+std::optional<std::uint32_t> ReadDwordValue(HKEY key, const wchar_t* name);
+
+// A REG_SZ or REG_EXPAND_SZ text (taken as stored, not expanded) up to its
+// first NUL, whatever its length and whether or not a NUL was stored; nothing
+// when absent, of another type or unreadable.
+std::optional<std::u16string> ReadTextValue(HKEY key, const wchar_t* name);
+
+bool WriteDwordValue(HKEY key, const wchar_t* name, std::uint32_t value);
+// Written as REG_SZ with its terminating NUL.
+bool WriteTextValue(HKEY key, const wchar_t* name, std::u16string_view text);

@@ -1,0 +1,37 @@
+// LoadSettings: the registry values of the settings key into the four variables.
+#include <windows.h>
+
+#include "locale_win.h"
+#include "registry_key.h"
+#include "settings.h"
+#include "settings_key.h"
+
+namespace {
+
+int CurrentLocalYear() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return now.wYear;
+}
+
+}  // namespace
+
+StoredSettings ReadStoredSettings() {
+  // Created when missing, so that every run of every mode leaves the key behind.
+  const RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  StoredSettings stored;
+  stored.English = ReadDwordValue(key.Get(), L"English");
+  stored.Star = ReadDwordValue(key.Get(), L"Star");
+  stored.User = ReadTextValue(key.Get(), L"User");
+  stored.Birth = ReadTextValue(key.Get(), L"Birth");
+  return stored;
+}
+
+void LoadSettings() {
+  const Settings s = ResolveSettings(ReadStoredSettings(), DetectRussianUi, CurrentRegionalFormats(),
+                                     CurrentLocalYear());
+  Rus = s.Rus;
+  ShowStars = s.ShowStars;
+  UserName = s.UserName;
+  BirthMoment = s.BirthMoment;
+}

@@ -1,0 +1,18 @@
+// SaveSettings: the four values written into the settings key, in their order.
+#include "registry_key.h"
+#include "settings.h"
+#include "settings_key.h"
+
+bool WriteSettingsValue(HKEY key, const SettingsValue& value) {
+  const std::wstring name(value.Name.begin(), value.Name.end());
+  if (const auto* number = std::get_if<std::uint32_t>(&value.Data))
+    return WriteDwordValue(key, name.c_str(), *number);
+  return WriteTextValue(key, name.c_str(), std::get<std::u16string>(value.Data));
+}
+
+std::optional<std::u16string> SaveSettings(const Settings& settings) {
+  const RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  if (!key) return u"English";
+  return WriteSettingsValues(settings, CurrentRegionalFormats(),
+                             [&key](const SettingsValue& value) { return WriteSettingsValue(key.Get(), value); });
+}
