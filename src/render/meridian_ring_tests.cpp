@@ -66,6 +66,31 @@ TEST(PaintMeridianRing, WorkedExampleShowsAdviceAtFourPositions) {
   EXPECT_EQ(OfKind(Position(ring.Ops, 5), OpKind::Text)[1].Op.Str, u"67%");
 }
 
+TEST(PaintMeridianRing, AdviceExactlyInTheGreenBandAndBadgesByBand) {
+  struct LevelCase {
+    int level;
+    Colour badge;
+    bool advice;
+  };
+  const LevelCase cases[12] = {
+      {29, BandYellow, false}, {30, BandGreen, true},  {70, BandGreen, true},
+      {71, BandYellow, false}, {90, BandYellow, false}, {91, BandRed, false},
+      {50, BandGreen, true},   {0, BandRed, false},    {9, BandRed, false},
+      {10, BandYellow, false}, {100, BandRed, false},  {31, BandGreen, true}};
+  ModelFrame frame;
+  for (int i = 0; i < 12; ++i) frame.LevelAtRing[i] = cases[i].level;
+  RecordingCanvas canvas;
+  PaintMeridianRing(canvas, Centre, frame, false);
+  const auto ops = Trace(canvas.Ops());
+  for (int i = 0; i < 12; ++i) {
+    const auto position = Position(ops, i);
+    EXPECT_EQ(OfKind(position, OpKind::Ellipse)[1].State.Brush, cases[i].badge) << cases[i].level;
+    const auto texts = OfKind(position, OpKind::Text);
+    EXPECT_EQ(texts.size(), cases[i].advice ? 7u : 4u) << cases[i].level;
+    EXPECT_EQ(texts[1].Op.Str, FormatPercent(cases[i].level));
+  }
+}
+
 TEST(PaintMeridianRing, DiscsAndBadgesWithTheirColours) {
   const Ring ring = PaintRing(WorkedNow, WorkedBirth, true);
     // Some offsets of 145 come out as 144: the x87 sine of 30 degrees lies just

@@ -11,7 +11,7 @@ namespace {
 
 TEST(FormatOp, EveryKindInItsListForm) {
   RecordingCanvas c;
-  c.SelectPen({5, 0x0000A5FF});
+  c.SelectPen({5, 0x00CDCDCD});
   c.SelectBrush(0x001E0000);
   c.SelectFont({15, true});
   c.SetTextColor(0x00FFFFFF);
@@ -23,7 +23,7 @@ TEST(FormatOp, EveryKindInItsListForm) {
   c.LineTo({720, 539});
   c.Text({10, 10}, u"Close - any key");
   EXPECT_EQ(FormatOps(c.Ops()),
-            "Pen 5 0x0000A5FF\n"
+            "Pen 5 0x00CDCDCD\n"
             "Brush 0x001E0000\n"
             "Font 15 1\n"
             "TextColor 0x00FFFFFF\n"
