@@ -25,13 +25,6 @@ TEST(FormatShortDate, OwnAbbreviationsInBothLanguages) {
         << c.date.year << '-' << c.date.month << '-' << c.date.day << " rus " << c.rus;
 }
 
-TEST(MonthAbbr, TwelveThreeLetterEntriesEach) {
-  for (std::size_t m = 0; m < 12; ++m) {
-    EXPECT_EQ(MonthAbbrRu[m].size(), 3u) << m;
-    EXPECT_EQ(MonthAbbrEn[m].size(), 3u) << m;
-  }
-}
-
 TEST(FormatClock, TwoDigitsAroundTheLocaleSeparator) {
   EXPECT_EQ(FormatClock({0, 0, 0, 0}, u":"), u"00:00");
   EXPECT_EQ(FormatClock({9, 40, 59, 999}, u":"), u"09:40");
@@ -45,12 +38,6 @@ TEST(FormatBirthMoment, DayMonthYearAndClock) {
             u"01.07.1985 08.30");
   EXPECT_EQ(FormatBirthMoment(EncodeDate(2024, 12, 31) + EncodeTime(23, 59, 59, 0), u":"),
             u"31.12.2024 23:59");
-}
-
-TEST(FormatPercent, NoLeadingZeros) {
-  EXPECT_EQ(FormatPercent(0), u"0%");
-  EXPECT_EQ(FormatPercent(7), u"7%");
-  EXPECT_EQ(FormatPercent(100), u"100%");
 }
 
 struct SplitCase {
