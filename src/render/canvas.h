@@ -1,0 +1,63 @@
+// The narrow set of drawing operations the saver's picture is made of, so the
+// same drawing routine can paint through GDI or into a recording for tests.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "meridian_table.h"  // Colour
+
+struct Point {
+  std::int32_t X = 0;
+  std::int32_t Y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// Left, top, right, bottom; right and bottom are exclusive.
+struct Box {
+  std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  friend bool operator==(const Box&, const Box&) = default;
+};
+
+struct TextExtent {
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+};
+
+// Every pen of the picture is solid; only width and colour vary.
+struct PenSpec {
+  std::int32_t Width = 1;
+  Colour Color = 0;
+};
+
+// Every font of the picture is the same description with another height or
+// italic flag (face, weight and the rest are fixed by the canvas).
+struct FontSpec {
+  std::int32_t Height = 15;
+  bool Italic = false;
+};
+
+class Canvas {
+public:
+  virtual ~Canvas() = default;
+
+  // Each selection stands for a new object made for the step that asks for it.
+  virtual void SelectPen(const PenSpec& pen) = 0;
+  virtual void SelectBrush(Colour colour) = 0;
+  virtual void SelectFont(const FontSpec& font) = 0;
+  virtual void SetTextColor(Colour colour) = 0;
+  // Text leaves whatever is behind its glyphs untouched.
+  virtual void SetTransparentMode() = 0;
+
+  virtual void Rectangle(const Box& box) = 0;
+  virtual void Ellipse(const Box& box) = 0;
+  // The arc of the ellipse inscribed in box, counterclockwise on the screen from
+  // the ray through start to the ray through end.
+  virtual void Arc(const Box& box, Point start, Point end) = 0;
+  virtual void MoveTo(Point p) = 0;
+  virtual void LineTo(Point p) = 0;
+  // Top-left of the first character cell at p, in the current font and colour.
+  virtual void Text(Point p, std::u16string_view text) = 0;
+  // Width and cell height of text in the current font.
+  virtual TextExtent MeasureText(std::u16string_view text) = 0;
+};

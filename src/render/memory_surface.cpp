@@ -1,0 +1,44 @@
+// A DIB section selected into a memory context; released in reverse order
+// (deselect, delete the bitmap, delete the context).
+#include "memory_surface.h"
+
+#include <stdexcept>
+
+MemorySurface::MemorySurface(std::int32_t width, std::int32_t height)
+    : width_(width), height_(height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;  // positive: bottom-up, as a BMP file stores it
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  dc_ = CreateCompatibleDC(nullptr);
+  if (!dc_) throw std::runtime_error("CreateCompatibleDC failed");
+  bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+  if (!bitmap_) {
+    DeleteDC(dc_);
+    throw std::runtime_error("CreateDIBSection failed");
+  }
+  previous_ = SelectObject(dc_, bitmap_);
+}
+
+MemorySurface::~MemorySurface() {
+  if (previous_) SelectObject(dc_, previous_);
+  DeleteObject(bitmap_);
+  DeleteDC(dc_);
+}
+
+std::span<const std::uint8_t> MemorySurface::Bits() const {
+  GdiFlush();
+  return {static_cast<const std::uint8_t*>(bits_),
+          static_cast<std::size_t>(Stride()) * static_cast<std::size_t>(height_)};
+}
+
+Colour MemorySurface::Pixel(std::int32_t x, std::int32_t y) const {
+  const auto bits = Bits();
+  const std::uint8_t* p =
+      bits.data() + static_cast<std::size_t>(height_ - 1 - y) * Stride() + 3 * x;
+  return static_cast<Colour>(p[2]) | static_cast<Colour>(p[1]) << 8 |
+         static_cast<Colour>(p[0]) << 16;
+}

@@ -1,0 +1,36 @@
+// An off-screen 24-bit picture with a device context to paint it, for the
+// snapshot tool, the tests and the benchmark.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+
+#include "canvas.h"
+
+class MemorySurface {
+public:
+  // Throws std::runtime_error when the context or the bitmap cannot be made.
+  MemorySurface(std::int32_t width, std::int32_t height);
+  ~MemorySurface();
+  MemorySurface(const MemorySurface&) = delete;
+  MemorySurface& operator=(const MemorySurface&) = delete;
+
+  HDC Dc() const { return dc_; }
+  std::int32_t Width() const { return width_; }
+  std::int32_t Height() const { return height_; }
+  // Rows bottom-up, 3 bytes per pixel (blue, green, red), each row padded to 4 bytes.
+  std::span<const std::uint8_t> Bits() const;
+  std::int32_t Stride() const { return (width_ * 3 + 3) & ~3; }
+  // 0x00BBGGRR of one pixel; GdiFlush first so all drawing has landed.
+  Colour Pixel(std::int32_t x, std::int32_t y) const;
+
+private:
+  std::int32_t width_;
+  std::int32_t height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+  void* bits_ = nullptr;
+};

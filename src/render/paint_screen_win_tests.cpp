@@ -1,0 +1,99 @@
+// The saver's own paint in a real window: WM_PAINT draws the picture from the
+// host and settings variables onto the window and leaves it validated.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "host_state.h"
+#include "memory_surface.h"
+#include "paint_screen.h"
+#include "picture.h"
+#include "settings.h"
+
+namespace {
+
+LRESULT CALLBACK PaintOnlyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PaintScreen();
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class SaverPaint : public testing::Test {
+protected:
+  static constexpr int Width = 640;
+  static constexpr int Height = 480;
+
+  void SetUp() override {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = PaintOnlyProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"QuelloraPaintTest";
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(WS_EX_TOPMOST, L"QuelloraPaintTest", L"", WS_POPUP, 0, 0, Width,
+                              Height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(window_);
+    SaverWindow = window_;
+    ScreenWidth = Width;
+    ScreenHeight = Height;
+    IsPreview = false;
+    Rus = false;
+    ShowStars = true;
+    UserName = u"Test";
+    BirthMoment = DefaultBirthMoment;
+  }
+
+  void TearDown() override {
+    if (window_) DestroyWindow(window_);
+  }
+
+  // Shows the window, lets WM_PAINT run, and copies what is on the window.
+  void PaintAndGrab(MemorySurface& copy) {
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+    const HDC dc = GetDC(window_);
+    BitBlt(copy.Dc(), 0, 0, Width, Height, dc, 0, 0, SRCCOPY);
+    ReleaseDC(window_, dc);
+  }
+
+  HWND window_ = nullptr;
+};
+
+TEST_F(SaverPaint, WmPaintDrawsThePictureAndValidatesTheWindow) {
+  MemorySurface copy(Width, Height);
+  PaintAndGrab(copy);
+  EXPECT_FALSE(GetUpdateRect(window_, nullptr, FALSE)) << "the paint surface was not released";
+  EXPECT_EQ(copy.Pixel(0, 0), Black);
+  EXPECT_EQ(copy.Pixel(Width - 1, Height - 1), Black);
+  EXPECT_EQ(copy.Pixel(1, Height / 2), BackgroundColour);
+  // Ring position 0, the Liver, stands at (30, 240); its fill left of the badge.
+  EXPECT_EQ(copy.Pixel(10, 240), MeridianColor[11]);
+  // Whatever the time, the clock below the centre is drawn in white.
+  int white = 0;
+  for (int y = 245; y < 305; ++y)
+    for (int x = 220; x < 420; ++x) white += copy.Pixel(x, y) == White;
+  EXPECT_GT(white, 150);
+}
+
+TEST_F(SaverPaint, PreviewAndAnEmptySizeArePaintedToo) {
+  IsPreview = true;
+  MemorySurface copy(Width, Height);
+  PaintAndGrab(copy);
+  EXPECT_FALSE(GetUpdateRect(window_, nullptr, FALSE));
+  EXPECT_EQ(copy.Pixel(10, 240), BackgroundColour) << "no ring in the preview";
+  int white = 0;  // the caption "Quellora" in the middle
+  for (int y = 225; y < 255; ++y)
+    for (int x = 270; x < 370; ++x) white += copy.Pixel(x, y) == White;
+  EXPECT_GT(white, 30);
+
+  // Before the redraw thread has measured the window the size reads 0 by 0.
+  IsPreview = false;
+  ScreenWidth = 0;
+  ScreenHeight = 0;
+  InvalidateRect(window_, nullptr, FALSE);
+  UpdateWindow(window_);
+  EXPECT_FALSE(GetUpdateRect(window_, nullptr, FALSE));
+}
+
+}  // namespace

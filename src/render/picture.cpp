@@ -1,0 +1,132 @@
+// The order of the whole paint and the drawing state of each step.
+#include "picture.h"
+
+#include "dial_geometry.h"
+#include "screen_texts.h"
+#include "star_field.h"
+
+namespace {
+
+void PaintBackground(Canvas& canvas, const ScreenInputs& in) {
+  // Drawn with the surface's default pen: a one-pixel black frame at the edges.
+  canvas.SelectBrush(BackgroundColour);
+  canvas.Rectangle({0, 0, in.Width, in.Height});
+}
+
+void PaintStars(Canvas& canvas, const ScreenInputs& in) {
+  canvas.SetTextColor(StarColour);
+  canvas.SetTransparentMode();
+  StarRandom random(in.StarSeed);
+  for (int i = 0; i < StarCount; ++i) {
+    const std::int32_t x = random.Below(in.Width);
+    const std::int32_t y = random.Below(in.Height);
+    canvas.Text({x, y}, u"*");
+  }
+}
+
+void PaintDial(Canvas& canvas, Point c) {
+  canvas.SelectFont({15, false});
+  canvas.SetTextColor(White);
+  canvas.SelectPen({1, DialColour});
+  // Still the background brush: the disc covers the stars that fell inside it.
+  canvas.Ellipse({c.X - DialRadius, c.Y - DialRadius, c.X + DialRadius, c.Y + DialRadius});
+  canvas.SelectBrush(DialColour);
+  canvas.SetTransparentMode();
+  for (int i = 1; i <= 24; ++i) {
+    const Point p = HourPoint(c, i, 24, DialRadius);
+    canvas.MoveTo(c);
+    canvas.LineTo(p);
+    canvas.Ellipse({p.X - 11, p.Y - 11, p.X + 11, p.Y + 11});
+    const std::u16string label = TwoDigits(24 - i);
+    const TextExtent size = canvas.MeasureText(label);
+    canvas.Text({p.X - size.Width / 2, p.Y - size.Height / 2}, label);
+  }
+}
+
+void PaintCentred(Canvas& canvas, const ScreenInputs& in, std::u16string_view text) {
+  const TextExtent size = canvas.MeasureText(text);
+  canvas.Text({(in.Width - size.Width) / 2, (in.Height - size.Height) / 2}, text);
+}
+
+void PaintArcs(Canvas& canvas, Point c, const MeridianScan& scan) {
+  for (int k = 0; k < MeridianCount; ++k) {
+    canvas.SelectPen({5, MeridianColor[k]});
+    const int r = 110 + 10 * k;
+    const Box box{c.X - r, c.Y - r, c.X + r, c.Y + r};
+    // Arcs run counterclockwise, backwards in time: each one covers the minutes
+    // from its end point up to its start point.
+    const auto at = [&](float minute) { return TimePoint(c, minute, r); };
+    if (scan.UpperFirst[k] > 0) {
+      canvas.Arc(box, at(scan.UpperMirror[k]), at(scan.LowerMirror[k]));
+      canvas.Arc(box, at(scan.LowerLast[k]), at(scan.UpperFirst[k]));
+    } else if (scan.LowerLast[k] > 0) {
+      canvas.Arc(box, at(scan.LowerLast[k]), at(scan.LowerMirror[k]));
+    }
+  }
+}
+
+void PaintHand(Canvas& canvas, Point c, int minuteNow) {
+  const Point p = TimePoint(c, static_cast<float>(minuteNow), DialRadius);
+  canvas.SelectBrush(White);
+  canvas.SelectPen({1, White});
+  canvas.MoveTo(c);
+  canvas.LineTo(p);
+  canvas.Ellipse({p.X - 3, p.Y - 3, p.X + 3, p.Y + 3});
+}
+
+void PaintDateAndClock(Canvas& canvas, const ScreenInputs& in, Point c,
+                       const DateTimeParts& now) {
+  canvas.SelectFont({35, false});
+  canvas.SetTextColor(White);
+  const std::u16string date = FormatShortDate(now.date, in.Rus);
+  const TextExtent dateSize = canvas.MeasureText(date);
+  canvas.Text({(in.Width - dateSize.Width) / 2, c.Y - dateSize.Height - 10}, date);
+
+  canvas.SelectFont({60, false});
+  canvas.SetTextColor(White);
+  const std::u16string clock = FormatClock(now.time, in.TimeSeparator);
+  const TextExtent clockSize = canvas.MeasureText(clock);
+  canvas.Text({(in.Width - clockSize.Width) / 2, c.Y + 5}, clock);
+}
+
+void PaintFrameTexts(Canvas& canvas, const ScreenInputs& in) {
+  canvas.SelectFont({20, false});
+  canvas.SetTextColor(FrameTextColour);
+  canvas.SetTransparentMode();
+
+  canvas.Text({10, 10}, in.Rus ? CloseHintRu : CloseHintEn);
+
+  std::u16string person = in.UserName;
+  person += u", ";
+  person += FormatBirthMoment(in.BirthMoment, in.TimeSeparator);
+  const TextExtent personSize = canvas.MeasureText(person);
+  canvas.Text({10, in.Height - personSize.Height - 10}, person);
+
+  const TextExtent siteSize = canvas.MeasureText(SiteAddress);
+  canvas.Text({in.Width - siteSize.Width - 10, in.Height - siteSize.Height - 10}, SiteAddress);
+
+  const std::u16string_view title = in.Rus ? TitleRu : TitleEn;
+  const TextExtent titleSize = canvas.MeasureText(title);
+  canvas.Text({(in.Width - titleSize.Width) / 2, 10}, title);
+}
+
+}  // namespace
+
+void PaintScreen(Canvas& canvas, const ScreenInputs& in) {
+  PaintBackground(canvas, in);
+  // The scan is recomputed on every paint; it is cheap next to the drawing.
+  const ModelFrame frame = ComputeModelFrame(in.Now, in.BirthMoment);
+  if (in.ShowStars && !in.IsPreview) PaintStars(canvas, in);
+
+  const Point c = DialCentre(in.Width, in.Height);
+  PaintDial(canvas, c);
+  if (in.IsPreview) {
+    PaintCentred(canvas, in, PreviewCaption);
+    return;
+  }
+  PaintArcs(canvas, c, frame.Scan);
+  PaintHand(canvas, c, frame.MinuteNow);
+  PaintDateAndClock(canvas, in, c, DecodeDateTime(in.Now));
+  PaintMeridianRing(canvas, c, frame, in.Rus);
+  PaintFrameTexts(canvas, in);
+}

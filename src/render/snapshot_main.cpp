@@ -1,0 +1,71 @@
+// quellora-snapshot: draws the saver's picture for a given moment, without the
+// registry, and writes its operation list and (under Windows) its image.
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "atomic_file.h"
+#include "settings.h"
+#include "snapshot_args.h"
+#include "snapshot_draw.h"
+#include "text_utf.h"
+
+namespace {
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "%s\n", message.c_str());
+  return 1;
+}
+
+int RunSnapshot(const std::vector<std::string>& args) {
+  const auto parsed = ParseSnapshotArgs(args, SnapshotDrawsImages);
+  if (const auto* error = std::get_if<SnapshotArgError>(&parsed)) {
+    std::fprintf(stderr, "%s\n", error->Message.c_str());
+    return 2;
+  }
+  const SnapshotOptions& options = std::get<SnapshotOptions>(parsed);
+  if (options.Help) {
+    std::fputs(SnapshotUsage, stdout);
+    return 0;
+  }
+
+  ScreenInputs inputs;
+  inputs.Width = options.Width;
+  inputs.Height = options.Height;
+  inputs.IsPreview = options.Preview;
+  inputs.Rus = options.Rus;
+  inputs.ShowStars = options.Stars;
+  inputs.UserName = options.User ? *options.User
+                                 : std::u16string(options.Rus ? PlaceholderNameRu : PlaceholderNameEn);
+  inputs.BirthMoment = options.Birth;
+  inputs.Now = options.Now;
+  inputs.TimeSeparator = SnapshotTimeSeparator();
+  // The same moment always gives the same stars, so snapshots can be compared.
+  inputs.StarSeed = static_cast<std::uint32_t>(std::llround(options.Now * MinutesPerDay));
+
+  const SnapshotPicture picture = DrawSnapshot(inputs, options.Image.has_value());
+  if (!picture.Fault.empty()) return Fail("quellora-snapshot: " + picture.Fault);
+  if (options.List) {
+    const std::string error = WriteFileWhole(*options.List, FormatOps(picture.Ops));
+    if (!error.empty()) return Fail("quellora-snapshot: --list: " + error);
+  }
+  if (options.Image) {
+    const std::string error = WriteFileWhole(*options.Image, picture.Bmp);
+    if (!error.empty()) return Fail("quellora-snapshot: --image: " + error);
+  }
+  return 0;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i)
+    args.push_back(Utf8FromUtf16(reinterpret_cast<const char16_t*>(argv[i])));
+  return RunSnapshot(args);
+}
+#else
+int main(int argc, char** argv) { return RunSnapshot(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif
