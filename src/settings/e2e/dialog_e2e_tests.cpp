@@ -1,6 +1,7 @@
 // End-to-end tests of the settings dialog: the real program is started, its
 // dialog found and worked like a user would, and the registry checked after.
-//   dialog_e2e PROGRAM ARGUMENTS LANGUAGE   (LANGUAGE: ru or en, the system's)
+//   dialog_e2e PROGRAM ARGUMENTS LANGUAGE LINK_RECORDER
+// LANGUAGE is ru or en, the system's; LINK_RECORDER stands in for the browser.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace {
 
 std::wstring Program;
 std::wstring Arguments;
+std::wstring LinkRecorder;
 bool RussianSystem = false;
 
 std::string Narrow(const std::wstring& text) {
@@ -74,6 +76,15 @@ void PressOkAndWait(DialogRun& run) {
   DWORD code = 99;
   ASSERT_TRUE(run.WaitForExit(ExitWaitMs, &code));
   EXPECT_EQ(code, 0u);
+}
+
+std::optional<std::wstring> ReadRecorderCommandLine() {
+  wchar_t buffer[1024] = {};
+  DWORD size = sizeof buffer - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\QuelloraLinkTest", L"CommandLine", RRF_RT_REG_SZ, nullptr,
+                   buffer, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return std::wstring(buffer);
 }
 
 void ReplaceText(HWND edit, const std::wstring& text) {
@@ -312,6 +323,67 @@ TEST_F(DialogTest, UnwritableKeyReportsEnglishAndKeepsTheDialogOpen) {
   EXPECT_FALSE(stored.English || stored.Star || stored.User || stored.Birth);
 }
 
+// The shell's handler of http addresses replaced by a command for the length of
+// a test, and put back afterwards.
+class HttpHandler {
+ public:
+  explicit HttpHandler(const std::wstring& command) {
+    wchar_t buffer[1024] = {};
+    DWORD size = sizeof buffer - sizeof(wchar_t);
+    if (RegGetValueW(HKEY_CLASSES_ROOT, Key, nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) == ERROR_SUCCESS)
+      previous_ = buffer;
+    set_ = Set(command);
+  }
+  ~HttpHandler() {
+    if (previous_) Set(*previous_);
+  }
+  HttpHandler(const HttpHandler&) = delete;
+  HttpHandler& operator=(const HttpHandler&) = delete;
+  bool IsSet() const { return set_; }
+
+ private:
+  static constexpr wchar_t Key[] = L"http\\shell\\open\\command";
+  static bool Set(const std::wstring& command) {
+    return RegSetKeyValueW(HKEY_CLASSES_ROOT, Key, nullptr, REG_SZ, command.c_str(),
+                           static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+  }
+  std::optional<std::wstring> previous_;
+  bool set_ = false;
+};
+
+// The link opens the page through the shell's handler of http addresses, here a
+// recorder in place of a browser: the English pages while the English box is
+// checked, whatever was stored. The dialog stays open.
+TEST_F(DialogTest, LinkOpensTheSiteInTheLanguageShown) {
+  const HttpHandler handler(L"\"" + LinkRecorder + L"\" \"%1\"");
+  ASSERT_TRUE(handler.IsSet());
+  StoreDword(L"English", 0);
+  auto run = Open();
+  ASSERT_TRUE(run->Dialog());
+  for (bool english : {false, true, false}) {
+    SCOPED_TRACE(english);
+    if (IsChecked(run->Item(IdCheckBoxEnglish)) != english) Click(run->Item(IdCheckBoxEnglish));
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\QuelloraLinkTest");
+    HWND site = run->Item(IdLabelSite);
+    RECT place{};
+    GetWindowRect(site, &place);
+    const POINT middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    Sleep(GetDoubleClickTime() + 100);  // a separate click each time, not a double click
+    MouseClickAt(middle);
+    std::optional<std::wstring> recorded;
+    for (int i = 0; i < 200 && !recorded; ++i, Sleep(50)) recorded = ReadRecorderCommandLine();
+    ASSERT_TRUE(recorded) << "no page was opened";
+    const std::wstring page = english ? L"http://www.example.org/quellora/english/index.html"
+                                      : L"http://www.example.org/quellora/index.html";
+    EXPECT_NE(recorded->find(L"\"" + page + L"\""), std::wstring::npos) << Narrow(*recorded);
+    EXPECT_TRUE(run->Running());
+    EXPECT_TRUE(IsWindowVisible(run->Dialog()));
+  }
+  RegDeleteKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\QuelloraLinkTest");
+  CloseAndWait(*run);
+  EXPECT_FALSE(ReadStoredValues().Birth);
+}
+
 // Positions in the client area: the tabled place plus the 10-pixel border.
 // A window handle after the letter is not used: /c:1234 opens the same dialog.
 TEST_F(DialogTest, LayoutTabOrderAndFrame) {
@@ -396,10 +468,11 @@ TEST_F(DialogTest, LayoutTabOrderAndFrame) {
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
-  if (argc < 4) {
-    fprintf(stderr, "usage: %s PROGRAM ARGUMENTS ru|en\n", argv[0]);
+  if (argc < 5) {
+    fprintf(stderr, "usage: %s PROGRAM ARGUMENTS ru|en LINK_RECORDER\n", argv[0]);
     return 2;
   }
+  LinkRecorder = WindowsPath(argv[4]);
   Program = WindowsPath(argv[1]);
   const std::string arguments = argv[2];
   Arguments.assign(arguments.begin(), arguments.end());
