@@ -10,7 +10,7 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 xvfb xauth xdotool x11-utils imagemagick locales
 )
-locales=(en_US.UTF-8 ru_RU.UTF-8 uk_UA.UTF-8 be_BY.UTF-8 de_DE.UTF-8)
+locales=(en_US.UTF-8 ru_RU.UTF-8 uk_UA.UTF-8 be_BY.UTF-8 de_DE.UTF-8 sv_SE.UTF-8)
 
 sudo=""
 if [[ $(id -u) -ne 0 ]]; then sudo=sudo; fi

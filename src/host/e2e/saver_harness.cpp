@@ -1,0 +1,214 @@
+// The end-to-end harness: child processes, folders, records and settings for
+// the tests that drive quellora.scr from outside.
+#include "saver_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+
+namespace e2e {
+namespace {
+
+// CMake hands the paths over as Unix paths; Wine maps the Unix root to drive Z:.
+std::wstring WinePath(const char* unixPath) {
+  std::wstring path = L"Z:";
+  for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+  return path;
+}
+
+std::wstring Widen(const std::string& text) { return {text.begin(), text.end()}; }
+
+struct FindTraits {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE search) { FindClose(search); }
+};
+
+void DeleteFolder(const std::wstring& folder) {
+  WIN32_FIND_DATAW found{};
+  const UniqueWin32<HANDLE, FindTraits> search{FindFirstFileW((folder + L"\\*").c_str(), &found)};
+  if (search) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteFolder(path);
+      else DeleteFileW(path.c_str());
+    } while (FindNextFileW(search.get(), &found));
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+std::atomic<int> moveCount{0};
+
+LRESULT CALLBACK CountMoves(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && wParam == WM_MOUSEMOVE) ++moveCount;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+std::wstring SaverProgram() { return WinePath(QUELLORA_SCR); }
+std::wstring PasswordCplStandIn() { return WinePath(QUELLORA_TEST_PASSWORD_CPL); }
+std::wstring MprStandIn() { return WinePath(QUELLORA_TEST_MPR); }
+
+void PumpFor(Milliseconds duration) {
+  PumpUntil([] { return false; }, duration);
+}
+
+TestFolder::TestFolder() {
+  const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string(info->test_suite_name()) + "." + info->name();
+  std::replace(name.begin(), name.end(), '/', '_');
+  const std::wstring root = WinePath(QUELLORA_E2E_WORK);
+  CreateDirectoryW(root.c_str(), nullptr);
+  path_ = root + L"\\" + Widen(name);
+  DeleteFolder(path_);
+  CreateDirectoryW(path_.c_str(), nullptr);
+  Add(SaverProgram());
+}
+
+void TestFolder::Add(const std::wstring& file) const {
+  const std::wstring name = file.substr(file.find_last_of(L'\\') + 1);
+  EXPECT_TRUE(CopyFileW(file.c_str(), Path(name).c_str(), FALSE)) << "cannot copy " << name.size();
+}
+
+std::vector<std::string> TestFolder::Record() const {
+  std::vector<std::string> lines;
+  // The folder's Unix path is not known here; Wine opens the Windows one.
+  const UniqueHandle file{[&]() -> HANDLE {
+    HANDLE h = CreateFileW(Path(L"record.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    return h == INVALID_HANDLE_VALUE ? nullptr : h;
+  }()};
+  if (!file) return lines;
+  std::string text(1 << 16, '\0');
+  DWORD read = 0;
+  ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+  text.resize(read);
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+ScopedEnvironment::ScopedEnvironment(std::wstring name, const std::wstring& value) : name_(std::move(name)) {
+  wchar_t old[1024];
+  if (GetEnvironmentVariableW(name_.c_str(), old, 1024)) previous_ = old;
+  SetEnvironmentVariableW(name_.c_str(), value.c_str());
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  SetEnvironmentVariableW(name_.c_str(), previous_ ? previous_->c_str() : nullptr);
+}
+
+ScopedPasswordSetting::ScopedPasswordSetting(DWORD type, std::vector<BYTE> data) {
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaveUsePassword");
+  if (type != REG_NONE) {
+    EXPECT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaveUsePassword",
+                              type, data.data(), static_cast<DWORD>(data.size())),
+              ERROR_SUCCESS);
+  }
+}
+
+ScopedPasswordSetting::~ScopedPasswordSetting() {
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaveUsePassword");
+}
+
+SaverProcess::SaverProcess(const TestFolder& folder, const std::wstring& arguments) {
+  const std::wstring program = folder.Path(L"quellora.scr");
+  std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  ScopedEnvironment record(L"QUELLORA_TEST_RECORD", folder.Path(L"record.txt"));
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.Folder().c_str(), &startup, &info)) {
+    ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
+    return;
+  }
+  process_ = UniqueHandle{info.hProcess};
+  const UniqueHandle thread{info.hThread};
+  id_ = info.dwProcessId;
+}
+
+SaverProcess::~SaverProcess() {
+  if (Running()) {
+    TerminateProcess(process_.get(), 99);
+    WaitForSingleObject(process_.get(), 5000);
+  }
+}
+
+bool SaverProcess::WaitForExit(Milliseconds timeout) {
+  return process_ && PumpUntil([&] { return !Running(); }, timeout);
+}
+
+bool SaverProcess::Running() const {
+  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+DWORD SaverProcess::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_.get(), &code);
+  return code;
+}
+
+namespace {
+struct WindowSearch {
+  DWORD processId;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search.processId || ClassNameOf(window) != L"QuelloraScreenSaverClass" ||
+      !IsWindowVisible(window))
+    return TRUE;
+  search.found = window;
+  return FALSE;
+}
+}  // namespace
+
+HWND SaverProcess::WaitForWindow(Milliseconds timeout, HWND parent) {
+  WindowSearch search{id_};
+  PumpUntil(
+      [&] {
+        if (parent) EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
+        else EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr || !Running();
+      },
+      timeout);
+  movesAtWindow_ = HardwareMoves();
+  return search.found;
+}
+
+int SaverProcess::HardwareMovesSinceWindow() const { return HardwareMoves() - movesAtWindow_; }
+
+bool InstallMoveCounter() {
+  // Kept for the whole run; the system removes it when the program ends.
+  static const HHOOK hook = SetWindowsHookExW(WH_MOUSE_LL, CountMoves, GetModuleHandleW(nullptr), 0);
+  return hook != nullptr;
+}
+
+int HardwareMoves() { return moveCount; }
+
+std::wstring ClassNameOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+std::wstring TitleOf(HWND window) {
+  wchar_t title[256] = {};
+  GetWindowTextW(window, title, 256);
+  return title;
+}
+
+bool RegistryKeyExists(HKEY root, const wchar_t* path) {
+  UniqueRegKey key;
+  return RegOpenKeyExW(root, path, 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
+
+}  // namespace e2e

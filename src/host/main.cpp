@@ -1,0 +1,17 @@
+// The saver's entry: load the settings, then run the one mode the first argument selects.
+#include <windows.h>
+
+#include "host.h"
+#include "settings.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  LoadSettings();
+  switch (SelectMode(CommandLineArguments())) {
+    case SaverMode::FullScreen: RunSaver(); break;
+    case SaverMode::Preview: RunPreview(); break;
+    case SaverMode::Settings: RunSettings(); break;
+    case SaverMode::ChangePassword: ChangePassword(); break;
+    case SaverMode::None: break;
+  }
+  return 0;
+}

@@ -1,0 +1,38 @@
+// The redraw thread: measures and shows the saver window, asks for a repaint
+// when the minute changes, and ends the message loop once closing is allowed.
+#include <windows.h>
+
+#include "host.h"
+#include "host_state.h"
+#include "minute_repaint.h"
+
+namespace {
+
+int LocalMinuteOfDay() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return now.wHour * 60 + now.wMinute;
+}
+
+}  // namespace
+
+DWORD WINAPI RedrawThread(LPVOID) {
+  RECT frame{};
+  GetWindowRect(SaverWindow, &frame);
+  ScreenWidth = frame.right - frame.left;
+  ScreenHeight = frame.bottom - frame.top;
+
+  ShowWindow(SaverWindow, SW_SHOW);
+  UpdateWindow(SaverWindow);
+  InvalidateRect(SaverWindow, nullptr, FALSE);
+  MinuteRepaint minuteRepaint(LocalMinuteOfDay());
+
+  for (;;) {
+    if (minuteRepaint.Poll(LocalMinuteOfDay())) InvalidateRect(SaverWindow, nullptr, FALSE);
+    Sleep(1000);
+    if (CloseRequested) break;
+  }
+  // The window procedure answers WM_DESTROY with the quit message.
+  PostMessageW(SaverWindow, WM_DESTROY, 0, 0);
+  return 0;
+}

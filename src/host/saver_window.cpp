@@ -1,0 +1,67 @@
+// The saver window: its class, its two shapes and its window procedure, which
+// answers every message itself.
+#include <windows.h>
+
+#include "host.h"
+#include "host_state.h"
+#include "meridian_table.h"
+#include "paint_screen.h"
+
+namespace {
+
+void OnMouseEvent() {
+  if (IsPreview) return;
+  MouseEventsLeft = MouseEventsLeft - 1;
+  if (MouseEventsLeft <= 0) CloseRequested = VerifyPassword();
+}
+
+}  // namespace
+
+HWND CreateSaverWindow(std::int32_t width, std::int32_t height, HWND parent) {
+  FillMeridianStart();
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW windowClass{};
+  windowClass.style = CS_PARENTDC;
+  windowClass.lpfnWndProc = SaverWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = SaverClassName;
+  RegisterClassW(&windowClass);
+
+  HWND window = nullptr;
+  if (parent) {
+    window = CreateWindowExW(0, SaverClassName, SaverWindowTitle, WS_CHILD | WS_VISIBLE | WS_DISABLED,
+                             0, 0, width, height, parent, nullptr, instance, nullptr);
+  } else {
+    window = CreateWindowExW(0, SaverClassName, SaverWindowTitle, WS_POPUP | WS_VISIBLE, 0, 0, width,
+                             height, nullptr, nullptr, instance, nullptr);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW);
+  }
+  SaverWindow = window;
+  return window;
+}
+
+// Nothing goes to DefWindowProcW: WM_CLOSE does not close the saver, and the
+// only key that counts is WM_KEYDOWN.
+LRESULT CALLBACK SaverWindowProc(HWND, UINT message, WPARAM, LPARAM) {
+  switch (message) {
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_PAINT:
+      PaintScreen();
+      return 0;
+    case WM_NCCREATE:
+      return 1;
+    case WM_KEYDOWN:
+      CloseRequested = VerifyPassword();
+      return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      OnMouseEvent();
+      return 0;
+    default:
+      return 0;
+  }
+}

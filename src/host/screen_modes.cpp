@@ -1,0 +1,56 @@
+// The two screen modes, full screen and preview, and the message loop they share.
+#include <windows.h>
+
+#include "host.h"
+#include "host_state.h"
+#include "win_handles.h"
+
+void StartRedrawThread() {
+  DWORD threadId = 0;
+  // The thread runs until the process ends; its handle is not needed.
+  UniqueHandle thread{CreateThread(nullptr, 0, RedrawThread, nullptr, 0, &threadId)};
+}
+
+void RunMessageLoop() {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void RunSaver() {
+  IsPreview = false;
+  MouseEventsLeft = MouseTolerance;
+  const HWND previousForeground = GetForegroundWindow();
+  // Other programs may have raised the display count; hide until it is no longer positive.
+  while (ShowCursor(FALSE) > 0) {
+  }
+  RECT desktop{};
+  GetWindowRect(GetDesktopWindow(), &desktop);
+  // Without a window nothing would ever end the loop below: give the screen back.
+  if (CreateSaverWindow(desktop.right - desktop.left, desktop.bottom - desktop.top, nullptr)) {
+    StartRedrawThread();
+    UINT scratch = 0;
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 1, &scratch, 0);
+    RunMessageLoop();
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 0, &scratch, 0);
+  }
+  ShowCursor(TRUE);
+  SetForegroundWindow(previousForeground);
+}
+
+void RunPreview() {
+  IsPreview = true;
+  const Arguments& arguments = CommandLineArguments();
+  const HWND parent = arguments.size() < 2 ? GetForegroundWindow()
+                                           : WindowFromInt32(ReadPreviewHandle(arguments[1]));
+  // A parent that is not a window gets no child, and no quit message would
+  // ever come: the mode ends at once.
+  if (!parent || !IsWindow(parent)) return;
+  RECT frame{};
+  GetWindowRect(parent, &frame);
+  if (!CreateSaverWindow(frame.right - frame.left, frame.bottom - frame.top, parent)) return;
+  StartRedrawThread();
+  RunMessageLoop();
+}

@@ -1,0 +1,358 @@
+// Tests of the settings store against Wine's real registry and locale data. The
+// program runs once per system locale; QUELLORA_LOCALE_CASE names the row of
+// expectations that matches the LC_ALL it was started under.
+#include <windows.h>
+#include <winternl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "birth_text.h"
+#include "locale_win.h"
+#include "registry_key.h"
+#include "settings.h"
+#include "settings_key.h"
+
+namespace {
+
+struct LocaleCase {
+  std::string_view Code;
+  bool Russian;             // what DetectRussianUi reports under this system locale
+  RegionalFormats Formats;  // what this Wine gives for the thread locale
+};
+
+// Wine 8's locale data: note that its Russian, Ukrainian and Belarusian short
+// times carry a leading zero, and that its Swedish dates are ISO with "-".
+const LocaleCase LocaleCases[] = {
+    {"ru", true, {u"dd.MM.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50}},
+    {"uk", true, {u"dd.MM.yyyy", u".", u":", false, true, false, u"дп", u"пп", u",", 50}},
+    {"be", true, {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50}},
+    {"en", false, {u"M/d/yyyy", u"/", u":", true, false, false, u"AM", u"PM", u".", 50}},
+    {"de", false, {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50}},
+    {"sv", false, {u"yyyy-MM-dd", u"-", u":", false, true, false, u"fm", u"em", u",", 50}},
+};
+
+const LocaleCase& ThisLocale() {
+  const char* code = std::getenv("QUELLORA_LOCALE_CASE");
+  for (const LocaleCase& c : LocaleCases)
+    if (code && c.Code == code) return c;
+  ADD_FAILURE() << "QUELLORA_LOCALE_CASE names no known locale; taking U.S. English";
+  return LocaleCases[3];
+}
+
+bool KeyExists() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+// Removes the key, first giving it back full access in case a test locked it.
+void DeleteSettingsKey() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+    SECURITY_DESCRIPTOR open{};
+    InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &open);
+    RegCloseKey(key);
+  }
+  RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
+  RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
+}
+
+// Leaves only read access to everyone, so that opening with full access fails.
+void LockSettingsKey() {
+  RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  ASSERT_TRUE(key);
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone));
+  alignas(DWORD) BYTE aclBytes[256] = {};
+  auto* acl = reinterpret_cast<ACL*>(aclBytes);
+  InitializeAcl(acl, sizeof aclBytes, ACL_REVISION);
+  AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone);
+  SECURITY_DESCRIPTOR readOnly{};
+  InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE);
+  EXPECT_EQ(RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
+  FreeSid(everyone);
+}
+
+// Stores the bytes exactly as given. RegSetValueExW would add a missing NUL to
+// a text, so the value goes in through the native call underneath it.
+void StoreRaw(std::u16string_view name, DWORD type, const std::vector<BYTE>& bytes) {
+  using SetValueKey = LONG(NTAPI*)(HANDLE, UNICODE_STRING*, ULONG, ULONG, void*, ULONG);
+  static const auto setValueKey = reinterpret_cast<SetValueKey>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtSetValueKey")));
+  ASSERT_NE(setValueKey, nullptr);
+  RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  ASSERT_TRUE(key);
+  std::wstring wideName(name.begin(), name.end());
+  UNICODE_STRING ntName{static_cast<USHORT>(wideName.size() * 2), static_cast<USHORT>(wideName.size() * 2),
+                        wideName.data()};
+  std::vector<BYTE> data = bytes;
+  ASSERT_EQ(setValueKey(key.Get(), &ntName, 0, type, data.data(), static_cast<ULONG>(data.size())), 0);
+  DWORD storedType = 0, storedSize = 0;
+  ASSERT_EQ(RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &storedType, nullptr, &storedSize),
+            ERROR_SUCCESS);
+  ASSERT_EQ(storedType, type);
+  ASSERT_EQ(storedSize, bytes.size()) << "stored as given, byte for byte";
+}
+
+std::vector<BYTE> Bytes(std::u16string_view text, std::size_t byteCount) {
+  std::vector<BYTE> bytes(byteCount, 0);
+  std::memcpy(bytes.data(), text.data(), std::min(byteCount, text.size() * 2));
+  return bytes;
+}
+std::vector<BYTE> TextWithNul(std::u16string_view text) { return Bytes(text, text.size() * 2 + 2); }
+std::vector<BYTE> Dword(DWORD value) { return Bytes({reinterpret_cast<const char16_t*>(&value), 2}, 4); }
+
+Settings Load() {
+  LoadSettings();
+  return {Rus, ShowStars, UserName, BirthMoment};
+}
+
+std::u16string Placeholder(bool russian) { return russian ? PlaceholderNameRu : PlaceholderNameEn; }
+
+class SettingsStore : public testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteSettingsKey();
+    ASSERT_FALSE(KeyExists());
+  }
+  void TearDown() override { DeleteSettingsKey(); }
+  const LocaleCase& locale_ = ThisLocale();
+};
+
+TEST_F(SettingsStore, SystemLanguageAndRegionalFormats) {
+  EXPECT_EQ(DetectRussianUi(), locale_.Russian);
+  const RegionalFormats& f = CurrentRegionalFormats();
+  const RegionalFormats& want = locale_.Formats;
+  EXPECT_EQ(f.ShortDate, want.ShortDate);
+  EXPECT_EQ(f.DateSeparator, want.DateSeparator);
+  EXPECT_EQ(f.TimeSeparator, want.TimeSeparator);
+  EXPECT_EQ(f.TwelveHour, want.TwelveHour);
+  EXPECT_EQ(f.LeadingZeroHour, want.LeadingZeroHour);
+  EXPECT_EQ(f.DesignatorFirst, want.DesignatorFirst);
+  EXPECT_EQ(f.AmDesignator, want.AmDesignator);
+  EXPECT_EQ(f.PmDesignator, want.PmDesignator);
+  EXPECT_EQ(f.DecimalSeparator, want.DecimalSeparator);
+  EXPECT_EQ(f.TwoDigitYearWindow, 50);
+}
+
+TEST_F(SettingsStore, FirstRunCreatesAnEmptyKeyAndTakesEveryDefault) {
+  const Settings s = Load();
+  ASSERT_TRUE(KeyExists());
+  RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  DWORD values = 99;
+  ASSERT_EQ(RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+                             nullptr, nullptr, nullptr, nullptr),
+            ERROR_SUCCESS);
+  EXPECT_EQ(values, 0u) << "the load writes no value";
+  EXPECT_EQ(s.Rus, locale_.Russian);
+  EXPECT_TRUE(s.ShowStars);
+  EXPECT_EQ(s.UserName, Placeholder(locale_.Russian));
+  EXPECT_EQ(s.BirthMoment, 36526.0);
+}
+
+TEST_F(SettingsStore, EnglishFlagIsTheInverseOfRusAndPicksThePlaceholder) {
+  const struct {
+    DWORD English;
+    bool Rus;
+  } cases[] = {{0, true}, {1, false}, {7, false}, {0xFFFFFFFF, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.English);
+    DeleteSettingsKey();
+    StoreRaw(u"English", REG_DWORD, Dword(c.English));
+    const Settings s = Load();
+    EXPECT_EQ(s.Rus, c.Rus);
+    EXPECT_EQ(s.UserName, Placeholder(c.Rus));
+  }
+}
+
+TEST_F(SettingsStore, StarFlag) {
+  const struct {
+    DWORD Star;
+    bool ShowStars;
+  } cases[] = {{0, false}, {1, true}, {5, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Star);
+    DeleteSettingsKey();
+    StoreRaw(u"Star", REG_DWORD, Dword(c.Star));
+    EXPECT_EQ(Load().ShowStars, c.ShowStars);
+  }
+}
+
+TEST_F(SettingsStore, UserTextIsReadWhateverItsLengthOrEnd) {
+  const std::u16string longName(10000, u'Ж');
+  const struct {
+    const char* What;
+    DWORD Type;
+    std::vector<BYTE> Data;
+    std::u16string UserName;
+  } cases[] = {
+      {"plain", REG_SZ, TextWithNul(u"Анна"), u"Анна"},
+      {"empty text", REG_SZ, TextWithNul(u""), u""},
+      {"no bytes at all", REG_SZ, {}, u""},
+      {"10,000 characters", REG_SZ, TextWithNul(longName), longName},
+      {"no NUL stored", REG_SZ, Bytes(u"Anna", 8), u"Anna"},
+      {"odd byte count", REG_SZ, Bytes(u"Anna", 9), u"Anna"},
+      {"a single byte", REG_SZ, {0x41}, u""},
+      {"text after a NUL", REG_SZ, Bytes(u"An\0na", 10), u"An"},
+      {"expandable, kept as stored", REG_EXPAND_SZ, TextWithNul(u"%USERNAME%"), u"%USERNAME%"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    DeleteSettingsKey();
+    StoreRaw(u"User", c.Type, c.Data);
+    EXPECT_EQ(Load().UserName, c.UserName);
+  }
+}
+
+// Values that a save never writes: each counts as missing, so its variable
+// takes its default and the other three are still read.
+TEST_F(SettingsStore, UnusableValuesCountAsMissing) {
+  // A number whose reading would differ from this locale's default.
+  const DWORD english = locale_.Russian ? 1 : 0;
+  const std::u16string birth = FormatBirthText(locale_.Formats, EncodeDate(1985, 3, 15), EncodeTime(9, 5, 0, 0));
+  const struct {
+    std::u16string_view Name;
+    DWORD Type;
+    std::vector<BYTE> Data;
+  } cases[] = {
+      {u"English", REG_SZ, TextWithNul(u"0")},
+      {u"English", REG_BINARY, Dword(english)},
+      {u"English", REG_DWORD_BIG_ENDIAN, Dword(english)},
+      {u"English", REG_QWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)},
+      {u"English", REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 2)},
+      {u"English", REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)},
+      {u"English", REG_DWORD, {}},
+      {u"English", REG_NONE, Dword(english)},
+      {u"Star", REG_SZ, TextWithNul(u"0")},
+      {u"Star", REG_BINARY, Dword(0)},
+      {u"Star", REG_DWORD, Bytes(u"", 3)},
+      {u"Star", REG_DWORD, Bytes(u"", 5)},
+      {u"Star", REG_QWORD, Bytes(u"", 8)},
+      {u"User", REG_DWORD, Dword(0x41)},
+      {u"User", REG_BINARY, TextWithNul(u"Anna")},
+      {u"User", REG_MULTI_SZ, Bytes(u"Anna\0", 12)},
+      {u"User", REG_NONE, TextWithNul(u"Anna")},
+      {u"Birth", REG_DWORD, Dword(1985)},
+      {u"Birth", REG_BINARY, TextWithNul(birth)},
+      {u"Birth", REG_MULTI_SZ, Bytes(birth + u'\0', birth.size() * 2 + 4)},
+      {u"Birth", REG_SZ, TextWithNul(u"")},
+      {u"Birth", REG_SZ, {}},
+      {u"Birth", REG_SZ, TextWithNul(u"   ")},
+      {u"Birth", REG_SZ, TextWithNul(u"birthday")},
+      {u"Birth", REG_SZ, TextWithNul(u"31/31/31 31:31:31")},
+      {u"Birth", REG_SZ, TextWithNul(u"0.0.0")},
+      {u"Birth", REG_SZ, TextWithNul(u"25:00")},
+      {u"Birth", REG_SZ, TextWithNul(u"\u0661\u0669/\u0660\u0663/\u0661\u0669\u0668\u0665")},
+      {u"Birth", REG_SZ, Bytes(u"1", 1)},
+  };
+  std::printf("Trying %zu unusable registry values\n", std::size(cases));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << std::string(c.Name.begin(), c.Name.end()) << " type " << c.Type
+                                    << ", " << c.Data.size() << " bytes");
+    DeleteSettingsKey();
+    // The three other values hold good settings that differ from the defaults.
+    if (c.Name != u"English") StoreRaw(u"English", REG_DWORD, Dword(english));
+    if (c.Name != u"Star") StoreRaw(u"Star", REG_DWORD, Dword(0));
+    if (c.Name != u"User") StoreRaw(u"User", REG_SZ, TextWithNul(u"Anna"));
+    if (c.Name != u"Birth") StoreRaw(u"Birth", REG_SZ, TextWithNul(birth));
+    StoreRaw(c.Name, c.Type, c.Data);
+    const Settings s = Load();
+    const bool rus = c.Name == u"English" ? locale_.Russian : english == 0;
+    EXPECT_EQ(s.Rus, rus);
+    EXPECT_EQ(s.ShowStars, c.Name == u"Star");
+    EXPECT_EQ(s.UserName, c.Name == u"User" ? Placeholder(rus) : u"Anna");
+    EXPECT_EQ(s.BirthMoment, c.Name == u"Birth" ? 36526.0 : EncodeDate(1985, 3, 15) + EncodeTime(9, 5, 0, 0));
+  }
+}
+
+TEST_F(SettingsStore, ExpandableBirthTextIsReadAsStored) {
+  const TDateTime moment = EncodeDate(1985, 3, 15) + EncodeTime(21, 5, 7, 0);
+  StoreRaw(u"Birth", REG_EXPAND_SZ, TextWithNul(FormatBirthText(locale_.Formats, moment, moment)));
+  EXPECT_EQ(Load().BirthMoment, moment);
+}
+
+TEST_F(SettingsStore, SaveThenLoadGivesTheSameSettings) {
+  const Settings cases[] = {
+      {true, false, u"Анна Петрова", EncodeDate(1985, 3, 15) + EncodeTime(21, 5, 7, 0)},
+      {false, true, u"", EncodeDate(1, 1, 1)},
+      {true, true, std::u16string(10000, u'n'), EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 0)},
+      {false, false, u"x", ComposeDateTime(EncodeDate(1899, 12, 29), EncodeTime(6, 0, 1, 0))},
+      {false, true, u"Noon", EncodeDate(2000, 2, 29) + EncodeTime(12, 0, 0, 0)},
+      {true, true, u"Midnight", EncodeDate(1970, 1, 1)},
+  };
+  for (const Settings& saved : cases) {
+    SCOPED_TRACE(saved.BirthMoment);
+    DeleteSettingsKey();
+    ASSERT_EQ(SaveSettings(saved), std::nullopt);
+    const Settings loaded = Load();
+    EXPECT_EQ(loaded.Rus, saved.Rus);
+    EXPECT_EQ(loaded.ShowStars, saved.ShowStars);
+    EXPECT_EQ(loaded.UserName, saved.UserName);
+    EXPECT_EQ(loaded.BirthMoment, saved.BirthMoment);
+
+    // The stored form: numbers as 4-byte REG_DWORD, texts as REG_SZ with their NUL.
+    RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+    DWORD type = 0, size = 0;
+    ASSERT_EQ(RegQueryValueExW(key.Get(), L"English", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_TRUE(type == REG_DWORD && size == 4);
+    EXPECT_EQ(ReadDwordValue(key.Get(), L"English"), saved.Rus ? 0u : 1u);
+    EXPECT_EQ(ReadDwordValue(key.Get(), L"Star"), saved.ShowStars ? 1u : 0u);
+    ASSERT_EQ(RegQueryValueExW(key.Get(), L"User", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_TRUE(type == REG_SZ && size == (saved.UserName.size() + 1) * 2);
+    EXPECT_EQ(ReadTextValue(key.Get(), L"Birth"),
+              FormatBirthText(locale_.Formats, saved.BirthMoment, saved.BirthMoment));
+  }
+}
+
+TEST_F(SettingsStore, SaveStopsAtTheFirstFailedWriteAndKeepsTheEarlierOnes) {
+  const Settings saved{true, false, u"Анна", EncodeDate(1985, 3, 15)};
+  const std::u16string_view names[] = {u"English", u"Star", u"User", u"Birth"};
+  for (std::size_t failing = 0; failing < std::size(names); ++failing) {
+    SCOPED_TRACE(failing);
+    DeleteSettingsKey();
+    RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+    ASSERT_TRUE(key);
+    const auto result = WriteSettingsValues(saved, locale_.Formats, [&](const SettingsValue& value) {
+      return value.Name != names[failing] && WriteSettingsValue(key.Get(), value);
+    });
+    EXPECT_EQ(result, std::u16string(names[failing]));
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+      const std::wstring name(names[i].begin(), names[i].end());
+      const bool stored = RegQueryValueExW(key.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+                          ERROR_SUCCESS;
+      EXPECT_EQ(stored, i < failing) << "value " << i;
+    }
+  }
+}
+
+TEST_F(SettingsStore, KeyWithoutFullAccessFailsTheSaveAndReadsAsEmpty) {
+  ASSERT_EQ(SaveSettings({true, false, u"Анна", EncodeDate(1985, 3, 15)}), std::nullopt);
+  LockSettingsKey();
+  EXPECT_EQ(SaveSettings({false, true, u"Other", EncodeDate(1990, 1, 1)}), std::u16string(u"English"));
+  // Still there, unchanged, for anyone who may read it.
+  RegistryKey readable;
+  {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+    readable = RegistryKey(key);
+  }
+  EXPECT_EQ(ReadTextValue(readable.Get(), L"User"), u"Анна");
+  // The load opens with full access too: every value counts as missing.
+  const Settings s = Load();
+  EXPECT_EQ(s.Rus, locale_.Russian);
+  EXPECT_TRUE(s.ShowStars);
+  EXPECT_EQ(s.UserName, Placeholder(locale_.Russian));
+  EXPECT_EQ(s.BirthMoment, 36526.0);
+}
+
+}  // namespace
