@@ -105,6 +105,8 @@ void RemoveSettingsKey() {
   RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
 }
 
+bool SettingsKeyExists() { return Key(KEY_READ).get() != nullptr; }
+
 StoredValues ReadStoredValues() {
   StoredValues values;
   Key key(KEY_READ);

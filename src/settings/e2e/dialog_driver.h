@@ -22,6 +22,7 @@ struct StoredValues {
 // HKCU\SOFTWARE\Quellora: removed (giving back full access first when a test
 // took it away), read, filled, or made readable only.
 void RemoveSettingsKey();
+bool SettingsKeyExists();
 StoredValues ReadStoredValues();
 void StoreDword(const wchar_t* name, DWORD value);
 void StoreText(const wchar_t* name, const std::wstring& text);

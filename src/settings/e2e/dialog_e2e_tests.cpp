@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "dialog_driver.h"
@@ -109,6 +112,7 @@ class DialogTest : public testing::Test {
 };
 
 TEST_F(DialogTest, FirstRunShowsTheDefaults) {
+  ASSERT_FALSE(SettingsKeyExists());
   auto run = Open();
   ASSERT_TRUE(run->Dialog());
   EXPECT_EQ(TextOf(run->Item(IdEditUser)), RussianSystem ? L"(указать в настройках)" : L"(specify in settings)");
@@ -119,6 +123,7 @@ TEST_F(DialogTest, FirstRunShowsTheDefaults) {
   EXPECT_EQ(TextOf(run->Dialog()), RussianSystem ? L"Настройки" : L"Settings");
   EXPECT_EQ(TextOf(run->Item(IdCheckBoxEnglish)), L"English");
   CloseAndWait(*run);
+  EXPECT_TRUE(SettingsKeyExists());  // made by the load, left empty by the close
   const StoredValues stored = ReadStoredValues();
   EXPECT_FALSE(stored.English || stored.Star || stored.User || stored.Birth);
 }
