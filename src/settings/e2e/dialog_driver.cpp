@@ -215,16 +215,10 @@ bool DialogRun::SetPicker(int id, const SYSTEMTIME& value) {
   return done;
 }
 
-std::optional<SYSTEMTIME> DialogRun::PickerValue(int id) {
-  SYSTEMTIME value{};
-  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof value, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  if (!remote) return std::nullopt;
-  std::optional<SYSTEMTIME> result;
-  if (SendMessageW(Item(id), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(remote)) == GDT_VALID &&
-      ReadProcessMemory(process_.hProcess, remote, &value, sizeof value, nullptr))
-    result = value;
-  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
-  return result;
+HWND DialogRun::FocusedControl() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
 }
 
 std::wstring TextOf(HWND window) {

@@ -59,8 +59,8 @@ class DialogRun {
 
   // Sets a date/time picker as if the user had picked the value.
   bool SetPicker(int id, const SYSTEMTIME& value);
-  // The picker's value as the dialog would read it.
-  std::optional<SYSTEMTIME> PickerValue(int id);
+  // The control that has the keyboard focus in the dialog's thread.
+  HWND FocusedControl() const;
 
  private:
   HWND FindWindowOfProcess(const std::wstring* title, HWND besides) const;
