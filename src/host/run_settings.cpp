@@ -1,6 +1,11 @@
 // The settings mode: shows the settings dialog with the loaded values.
 #include "host.h"
 
+#include "UnitSettings.h"
+#include "settings.h"
+
 void RunSettings() {
-  // The dialog is not there yet; the mode ends at once.
+  // Owned by no window: a handle after the letter, as in /c:1234, is not used.
+  TFormSettings form;
+  form.SetParam(Rus, ShowStars, UserName, BirthMoment);
 }

@@ -1,0 +1,66 @@
+// The settings dialog: shows the four settings, switches its own texts between
+// Russian and English with its English check box, opens the web page, and
+// stores the settings when the user confirms with OK.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "dialog_handles.h"
+#include "tdatetime.h"
+
+class TFormSettings {
+ public:
+  // Creates the hidden dialog, owned by no window, with all its controls and
+  // both check boxes clear.
+  TFormSettings();
+  ~TFormSettings() = default;
+  TFormSettings(const TFormSettings&) = delete;
+  TFormSettings& operator=(const TFormSettings&) = delete;
+
+  // Fills the controls, shows the dialog modally and returns once it is closed
+  // (after the save, when the user pressed OK).
+  void SetParam(bool ARus, bool AStar, const std::u16string& AUser, TDateTime ABirth);
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+  HWND AddControl(const wchar_t* windowClass, int id, DWORD style, DWORD exStyle, int left, int top,
+                  int width, int height, HFONT font);
+  void SetCheck(HWND box, bool checked);
+  void SetLabelText(HWND label, std::u16string_view text);
+  void TryClose(int modalResult);
+  bool SaveEntries();
+
+  void FormShow();
+  // Returns false when the dialog must stay open (a failed save).
+  bool FormClose(int modalResult);
+  void CheckBoxEnglishClick();
+  void LabelSiteClick();
+
+  UniqueFont Font;
+  UniqueFont LinkFont;
+  UniqueWindow FormSettings;
+  int ModalResult = 0;
+
+  // Controls, owned by the dialog window and destroyed with it.
+  HWND LabelDate = nullptr;
+  HWND CheckBoxEnglish = nullptr;
+  HWND BitBtnOk = nullptr;
+  HWND LabelUser = nullptr;
+  HWND EditUser = nullptr;
+  HWND DateTimePickerDate = nullptr;
+  HWND LabelTime = nullptr;
+  HWND DateTimePickerTime = nullptr;
+  HWND GroupBoxAbout = nullptr;
+  HWND LabelVersion = nullptr;
+  HWND LabelCopyright = nullptr;
+  HWND LabelCreator = nullptr;
+  HWND LabelProgrammer = nullptr;
+  HWND Label9 = nullptr;
+  HWND LabelWare = nullptr;
+  HWND LabelSite = nullptr;
+  HWND CheckBoxStar = nullptr;
+};

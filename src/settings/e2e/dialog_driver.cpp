@@ -1,0 +1,290 @@
+// Driving the settings dialog's process from outside: process, windows,
+// controls, input and the registry key it writes.
+#include "dialog_driver.h"
+
+#include <aclapi.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "dialog_ids.h"
+
+namespace {
+
+constexpr wchar_t SettingsKey[] = L"SOFTWARE\\Quellora";
+constexpr DWORD PollMs = 50;
+
+class Key {
+ public:
+  explicit Key(REGSAM access, bool create = false) {
+    if (create) {
+      RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, access, nullptr, &key_, nullptr);
+    } else {
+      RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, access, &key_);
+    }
+  }
+  ~Key() {
+    if (key_) RegCloseKey(key_);
+  }
+  Key(const Key&) = delete;
+  Key& operator=(const Key&) = delete;
+  HKEY get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+// A DACL with one entry: Everyone may do `access`, nothing else.
+bool SetKeyAccess(HKEY key, DWORD access) {
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) return false;
+  EXPLICIT_ACCESSW entry{};
+  entry.grfAccessPermissions = access;
+  entry.grfAccessMode = SET_ACCESS;
+  entry.grfInheritance = NO_INHERITANCE;
+  entry.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+  entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+  entry.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
+  PACL acl = nullptr;
+  bool done = false;
+  if (SetEntriesInAclW(1, &entry, nullptr, &acl) == ERROR_SUCCESS) {
+    done = SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                           nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
+    LocalFree(acl);
+  }
+  FreeSid(everyone);
+  return done;
+}
+
+std::optional<DWORD> ReadDword(HKEY key, const wchar_t* name) {
+  DWORD type = 0, value = 0, size = sizeof value;
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return std::nullopt;
+  return value;
+}
+
+std::optional<std::wstring> ReadText(HKEY key, const wchar_t* name) {
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
+    return std::nullopt;
+  std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return std::wstring(buffer.data());
+}
+
+struct WindowSearch {
+  DWORD processId;
+  const std::wstring* title;
+  HWND besides;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || window == search->besides || !IsWindowVisible(window)) return TRUE;
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (std::wstring(className) != L"#32770") return TRUE;
+  if (search->title && TextOf(window) != *search->title) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+void RemoveSettingsKey() {
+  {
+    Key key(READ_CONTROL | WRITE_DAC);
+    if (key.get()) SetKeyAccess(key.get(), KEY_ALL_ACCESS);
+  }
+  RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
+}
+
+bool SettingsKeyExists() { return Key(KEY_READ).get() != nullptr; }
+
+StoredValues ReadStoredValues() {
+  StoredValues values;
+  Key key(KEY_READ);
+  if (!key.get()) return values;
+  values.English = ReadDword(key.get(), L"English");
+  values.Star = ReadDword(key.get(), L"Star");
+  values.User = ReadText(key.get(), L"User");
+  values.Birth = ReadText(key.get(), L"Birth");
+  return values;
+}
+
+void StoreDword(const wchar_t* name, DWORD value) {
+  Key key(KEY_ALL_ACCESS, true);
+  RegSetValueExW(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
+
+void StoreText(const wchar_t* name, const std::wstring& text) {
+  Key key(KEY_ALL_ACCESS, true);
+  RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+void MakeSettingsKeyReadOnly() {
+  Key key(KEY_ALL_ACCESS, true);
+  SetKeyAccess(key.get(), KEY_READ);
+}
+
+void DrawOwnFrames(const std::wstring& programPath) {
+  const std::wstring name = programPath.substr(programPath.find_last_of(L"\\/") + 1);
+  const std::wstring key = L"Software\\Wine\\AppDefaults\\" + name + L"\\X11 Driver";
+  const wchar_t no[] = L"N";
+  RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Managed", REG_SZ, no, sizeof no);
+}
+
+std::wstring WindowsPath(const std::string& path) {
+  std::wstring out;
+  if (!path.empty() && path[0] == '/') out = L"Z:";
+  for (char c : path) out += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
+  return out;
+}
+
+DialogRun::DialogRun(const std::wstring& program, const std::wstring& arguments) {
+  std::wstring commandLine = L"\"" + program + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process_))
+    process_ = {};
+}
+
+DialogRun::~DialogRun() {
+  if (!process_.hProcess) return;
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, ExitWaitMs);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+HWND DialogRun::FindWindowOfProcess(const std::wstring* title, HWND besides) const {
+  WindowSearch search{process_.dwProcessId, title, besides, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND DialogRun::WaitForDialog() {
+  for (DWORD waited = 0; Started() && waited < WindowWaitMs; waited += PollMs) {
+    dialog_ = FindWindowOfProcess(nullptr, nullptr);
+    if (dialog_ && Item(IdBitBtnOk)) return dialog_;
+    if (!Running()) break;
+    Sleep(PollMs);
+  }
+  return dialog_ = nullptr;
+}
+
+HWND DialogRun::WaitForWindowTitled(const std::wstring& title, HWND besides) {
+  for (DWORD waited = 0; Started() && waited < WindowWaitMs; waited += PollMs) {
+    if (HWND found = FindWindowOfProcess(&title, besides)) return found;
+    if (!Running()) break;
+    Sleep(PollMs);
+  }
+  return nullptr;
+}
+
+bool DialogRun::WaitForExit(DWORD ms, DWORD* code) {
+  if (!Started() || WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0) return false;
+  if (code) GetExitCodeProcess(process_.hProcess, code);
+  return true;
+}
+
+bool DialogRun::Running() const {
+  return Started() && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+// The picker messages carry a pointer, so the value goes through memory of the
+// dialog's own process. The dialog reads its pickers only when OK is pressed, so
+// the change notice a picker sends after a user's edit is not needed.
+bool DialogRun::SetPicker(int id, const SYSTEMTIME& value) {
+  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof value, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remote) return false;
+  bool done = WriteProcessMemory(process_.hProcess, remote, &value, sizeof value, nullptr) &&
+              SendMessageW(Item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(remote));
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  return done;
+}
+
+HWND DialogRun::FocusedControl() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t buffer[512] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &copied);
+  return std::wstring(buffer, copied);
+}
+
+RECT PlaceOf(HWND window) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  if (HWND parent = GetParent(window)) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+bool IsChecked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Click(HWND control) { SendMessageW(control, BM_CLICK, 0, 0); }
+
+void Type(HWND control, const std::wstring& text) {
+  for (wchar_t c : text) SendMessageW(control, WM_CHAR, c, 1);
+}
+
+void PostKey(HWND control, WORD key, bool alt) {
+  const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+  const UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+  const LPARAM altBit = alt ? (LPARAM{1} << 29) : 0;
+  PostMessageW(control, down, key, 1 | scan | altBit);
+  PostMessageW(control, up, key, 1 | scan | altBit | (LPARAM{3} << 30));
+}
+
+// Posted messages are handled in order, so once a marker posted after them is
+// seen, they have all been handled. The marker is the OK button's pushed look,
+// which is put back afterwards.
+void Settle(HWND window) {
+  HWND ok = GetDlgItem(window, IdBitBtnOk);
+  if (!ok) return;
+  PostMessageW(ok, BM_SETSTATE, TRUE, 0);
+  for (DWORD waited = 0; waited < WindowWaitMs && IsWindow(ok); waited += PollMs) {
+    if (SendMessageW(ok, BM_GETSTATE, 0, 0) & BST_PUSHED) break;
+    Sleep(PollMs);
+  }
+  if (IsWindow(ok)) SendMessageW(ok, BM_SETSTATE, FALSE, 0);
+}
+
+void MouseClickAt(POINT point) {
+  SetCursorPos(point.x, point.y);
+  INPUT inputs[2] = {};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &inputs[0], sizeof(INPUT));
+  Sleep(100);
+  SendInput(1, &inputs[1], sizeof(INPUT));
+}
+
+std::optional<POINT> CloseButtonPoint(HWND dialog) {
+  RECT frame{};
+  GetWindowRect(dialog, &frame);
+  for (int y = frame.top; y < frame.top + 40; ++y) {
+    for (int x = frame.right - 1; x > frame.right - 80; --x) {
+      const LRESULT hit = SendMessageW(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+      if (hit == HTCLOSE) return POINT{x - 4, y + 4};
+    }
+  }
+  return std::nullopt;
+}
