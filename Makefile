@@ -20,5 +20,11 @@ $(addprefix build-,$(PRESETS)): build-%:
 $(addprefix test-,$(PRESETS)): test-%: build-%
 	ctest --preset $* -j $(JOBS)
 
+# The product (windows-x86) full screen under Wine: see tools/run-saver.sh.
+run: setup
+	cmake --preset windows-x86 >/dev/null
+	cmake --build --preset windows-x86 -j $(JOBS) --target quellora
+	bash tools/run-saver.sh
+
 clean:
 	rm -rf build

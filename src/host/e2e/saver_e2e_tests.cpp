@@ -36,6 +36,30 @@ void PostMouseEvent(HWND window, UINT message) {
 
 // --- Full screen -----------------------------------------------------------
 
+// A window of the test program's own.
+class TestWindow {
+ public:
+  explicit TestWindow(DWORD extendedStyle = 0) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"QuelloraTestTestWindow";
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(extendedStyle, windowClass.lpszClassName, L"Test window", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                              40, 30, 330, 250, nullptr, nullptr, windowClass.hInstance, nullptr);
+  }
+  ~TestWindow() {
+    if (IsWindow(window_)) DestroyWindow(window_);
+  }
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+  HWND get() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+
 class FullScreenStart : public testing::TestWithParam<const wchar_t*> {};
 
 TEST_P(FullScreenStart, ShowsATopmostPopupTheSizeOfTheDesktop) {
@@ -125,6 +149,25 @@ TEST(Saver, IgnoresCloseSystemKeysAndOtherInputButAKeyCloses) {
   EXPECT_EQ(saver.ExitCode(), 0u);
 }
 
+TEST(Saver, GivesTheForegroundBackToTheWindowThatHadIt) {
+  // The window that had the foreground lies under a topmost one, which the
+  // system would activate next if the saver left the choice to it.
+  TestWindow previous;
+  TestWindow above(WS_EX_TOPMOST);
+  SetWindowPos(above.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetForegroundWindow(previous.get());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == previous.get(); }, 3s));
+
+  TestFolder folder;
+  SaverProcess saver(folder, L"/s");
+  const HWND window = saver.WaitForWindow(10s);
+  ASSERT_NE(window, nullptr);
+  PumpFor(500ms);
+  PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+  ASSERT_TRUE(saver.WaitForExit(CloseTime));
+  EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == previous.get(); }, 2s));
+}
+
 // --- The password check ----------------------------------------------------
 
 TEST(Password, RefusedCheckKeepsTheSaverAndNeedsThreeNewMouseEvents) {
@@ -210,32 +253,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Preview ---------------------------------------------------------------
 
-class PreviewParent {
- public:
-  PreviewParent() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"QuelloraTestPreviewParent";
-    RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, windowClass.lpszClassName, L"Preview parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              40, 30, 330, 250, nullptr, nullptr, windowClass.hInstance, nullptr);
-  }
-  ~PreviewParent() {
-    if (IsWindow(window_)) DestroyWindow(window_);
-  }
-  PreviewParent(const PreviewParent&) = delete;
-  PreviewParent& operator=(const PreviewParent&) = delete;
-  HWND get() const { return window_; }
-
- private:
-  HWND window_ = nullptr;
-};
-
 class Preview : public testing::TestWithParam<bool> {};
 
 TEST_P(Preview, IsADisabledChildThatIgnoresTheMouseAndEndsWithItsParent) {
-  PreviewParent parent;
+  TestWindow parent;
   ASSERT_NE(parent.get(), nullptr);
   const auto value = static_cast<unsigned long>(reinterpret_cast<INT_PTR>(parent.get()));
   wchar_t handle[32];

@@ -70,12 +70,11 @@ TestFolder::TestFolder() {
 
 void TestFolder::Add(const std::wstring& file) const {
   const std::wstring name = file.substr(file.find_last_of(L'\\') + 1);
-  EXPECT_TRUE(CopyFileW(file.c_str(), Path(name).c_str(), FALSE)) << "cannot copy " << name.size();
+  EXPECT_TRUE(CopyFileW(file.c_str(), Path(name).c_str(), FALSE)) << "cannot copy " << name;
 }
 
 std::vector<std::string> TestFolder::Record() const {
   std::vector<std::string> lines;
-  // The folder's Unix path is not known here; Wine opens the Windows one.
   const UniqueHandle file{[&]() -> HANDLE {
     HANDLE h = CreateFileW(Path(L"record.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, 0, nullptr);
