@@ -8,7 +8,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  wine wine64 wine32:i386 xvfb xauth xdotool x11-utils imagemagick locales
+  wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales
 )
 locales=(en_US.UTF-8 ru_RU.UTF-8 uk_UA.UTF-8 be_BY.UTF-8 de_DE.UTF-8 sv_SE.UTF-8)
 
