@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string_view>
 
 #include "dial_geometry.h"
 #include "paint_trace.h"
@@ -192,7 +193,8 @@ TEST(PaintScreen, FrameTextsAtTheEdgesInGrey) {
   }
   EXPECT_EQ(FormatOp(frame[0].Op), "Text 10 10 \"Close - any key\"");
   EXPECT_EQ(FormatOp(frame[1].Op), "Text 10 1050 \"(specify in settings), 01.01.2000 00:00\"");
-  EXPECT_EQ(At(frame[2].Op), (Point{1920 - 16 * 10 - 10, 1050}));
+  const int siteWidth = static_cast<int>(std::u16string_view(SiteAddress).size()) * 10;
+  EXPECT_EQ(At(frame[2].Op), (Point{1920 - siteWidth - 10, 1050}));
   EXPECT_EQ(FormatOp(frame[3].Op), "Text 855 10 \"BIORHYTHS OF QUELLORA\"");
 
   in.Rus = true;
