@@ -43,6 +43,7 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
   wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+"$root/tools/wine-fonts.sh" "$WINEPREFIX"
 
 if (( ! own_display )); then
   echo "Quellora runs full screen on $DISPLAY: press a key to end it."

@@ -41,6 +41,7 @@ case $action in
     export DISPLAY=$(cat "$state/display")
     wineboot -i >/dev/null 2>&1
     wineserver -w
+    "$(dirname "$0")/wine-fonts.sh" "$WINEPREFIX"
     # A crash must fail its test, not wait at winedbg's dialog.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
