@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "host.h"
-#include "win_handles.h"
+#include "unique_handle.h"
 
 void ChangePassword() {
   UniqueModule mpr{LoadLibraryW(L"MPR.DLL")};

@@ -3,7 +3,7 @@
 
 #include "host.h"
 #include "host_state.h"
-#include "win_handles.h"
+#include "unique_handle.h"
 
 void StartRedrawThread() {
   DWORD threadId = 0;

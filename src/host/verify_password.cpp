@@ -7,7 +7,7 @@
 
 #include "host.h"
 #include "host_state.h"
-#include "win_handles.h"
+#include "unique_handle.h"
 
 std::optional<std::int32_t> ReadFourByteValue(HKEY key, const wchar_t* name) {
   // Zeroed first: a value shorter than four bytes fills only its own bytes.

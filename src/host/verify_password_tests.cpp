@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "host.h"
-#include "win_handles.h"
+#include "unique_handle.h"
 
 namespace {
 

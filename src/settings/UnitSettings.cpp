@@ -117,7 +117,7 @@ INT_PTR CALLBACK TFormSettings::DialogProc(HWND window, UINT message, WPARAM wPa
   if (message == WM_INITDIALOG) {
     auto* form = reinterpret_cast<TFormSettings*>(lParam);
     SetWindowLongPtrW(window, DWLP_USER, lParam);
-    form->FormSettings.reset(window);
+    form->FormSettings = UniqueWindow{window};
     form->CreateControls();
     return FALSE;  // focus is given when the dialog is shown
   }

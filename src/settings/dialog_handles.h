@@ -1,21 +1,11 @@
-// Owning wrappers for the two kinds of handle the settings dialog releases
-// itself: its fonts and its window.
+// The settings dialog's handle owners: its fonts and its window (kinds shared
+// with the other modules), and the device context and selection it takes to
+// measure a label.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
-struct FontDeleter {
-  void operator()(HFONT font) const { DeleteObject(font); }
-};
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
-
-struct WindowDestroyer {
-  void operator()(HWND window) const { DestroyWindow(window); }
-};
-using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+#include "unique_handle.h"
 
 // Releases a device context taken with GetDC.
 class WindowDc {

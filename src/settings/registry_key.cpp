@@ -3,12 +3,12 @@
 
 #include <vector>
 
-RegistryKey CreateRegistryKey(HKEY root, const wchar_t* subKey) {
+UniqueRegKey CreateRegistryKey(HKEY root, const wchar_t* subKey) {
   HKEY key = nullptr;
   if (RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                       &key, nullptr) != ERROR_SUCCESS)
-    return RegistryKey();
-  return RegistryKey(key);
+    return UniqueRegKey();
+  return UniqueRegKey(key);
 }
 
 std::optional<std::uint32_t> ReadDwordValue(HKEY key, const wchar_t* name) {

@@ -1,5 +1,5 @@
-// An owned registry key handle and the typed value reads and writes the
-// settings store needs (Windows only).
+// The typed registry value reads and writes the settings store needs
+// (Windows only).
 #pragma once
 
 #include <windows.h>
@@ -8,37 +8,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  explicit RegistryKey(HKEY key) : key_(key) {}
-  RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-  RegistryKey& operator=(RegistryKey&& other) noexcept {
-    if (this != &other) {
-      Close();
-      key_ = std::exchange(other.key_, nullptr);
-    }
-    return *this;
-  }
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  ~RegistryKey() { Close(); }
-
-  HKEY Get() const { return key_; }
-  explicit operator bool() const { return key_ != nullptr; }
-
- private:
-  void Close() {
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
-  }
-  HKEY key_ = nullptr;
-};
+#include "unique_handle.h"
 
 // Opens `subKey` under `root` with full access, creating it when missing.
-RegistryKey CreateRegistryKey(HKEY root, const wchar_t* subKey);
+UniqueRegKey CreateRegistryKey(HKEY root, const wchar_t* subKey);
 
 // A 4-byte REG_DWORD, or nothing (absent, another type or size, unreadable).
 std::optional<std::uint32_t> ReadDwordValue(HKEY key, const wchar_t* name);

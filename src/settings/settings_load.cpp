@@ -18,12 +18,12 @@ int CurrentLocalYear() {
 
 StoredSettings ReadStoredSettings() {
   // Created when missing, so that every run of every mode leaves the key behind.
-  const RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  const UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   StoredSettings stored;
-  stored.English = ReadDwordValue(key.Get(), L"English");
-  stored.Star = ReadDwordValue(key.Get(), L"Star");
-  stored.User = ReadTextValue(key.Get(), L"User");
-  stored.Birth = ReadTextValue(key.Get(), L"Birth");
+  stored.English = ReadDwordValue(key.get(), L"English");
+  stored.Star = ReadDwordValue(key.get(), L"Star");
+  stored.User = ReadTextValue(key.get(), L"User");
+  stored.Birth = ReadTextValue(key.get(), L"Birth");
   return stored;
 }
 

@@ -11,8 +11,8 @@ bool WriteSettingsValue(HKEY key, const SettingsValue& value) {
 }
 
 std::optional<std::u16string> SaveSettings(const Settings& settings) {
-  const RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  const UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   if (!key) return u"English";
   return WriteSettingsValues(settings, CurrentRegionalFormats(),
-                             [&key](const SettingsValue& value) { return WriteSettingsValue(key.Get(), value); });
+                             [&key](const SettingsValue& value) { return WriteSettingsValue(key.get(), value); });
 }

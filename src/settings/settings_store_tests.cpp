@@ -68,7 +68,7 @@ void DeleteSettingsKey() {
 
 // Leaves only read access to everyone, so that opening with full access fails.
 void LockSettingsKey() {
-  RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   ASSERT_TRUE(key);
   SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
   PSID everyone = nullptr;
@@ -80,7 +80,7 @@ void LockSettingsKey() {
   SECURITY_DESCRIPTOR readOnly{};
   InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION);
   SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE);
-  EXPECT_EQ(RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
+  EXPECT_EQ(RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
   FreeSid(everyone);
 }
 
@@ -91,15 +91,15 @@ void StoreRaw(std::u16string_view name, DWORD type, const std::vector<BYTE>& byt
   static const auto setValueKey = reinterpret_cast<SetValueKey>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtSetValueKey")));
   ASSERT_NE(setValueKey, nullptr);
-  RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   ASSERT_TRUE(key);
   std::wstring wideName(name.begin(), name.end());
   UNICODE_STRING ntName{static_cast<USHORT>(wideName.size() * 2), static_cast<USHORT>(wideName.size() * 2),
                         wideName.data()};
   std::vector<BYTE> data = bytes;
-  ASSERT_EQ(setValueKey(key.Get(), &ntName, 0, type, data.data(), static_cast<ULONG>(data.size())), 0);
+  ASSERT_EQ(setValueKey(key.get(), &ntName, 0, type, data.data(), static_cast<ULONG>(data.size())), 0);
   DWORD storedType = 0, storedSize = 0;
-  ASSERT_EQ(RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &storedType, nullptr, &storedSize),
+  ASSERT_EQ(RegQueryValueExW(key.get(), wideName.c_str(), nullptr, &storedType, nullptr, &storedSize),
             ERROR_SUCCESS);
   ASSERT_EQ(storedType, type);
   ASSERT_EQ(storedSize, bytes.size()) << "stored as given, byte for byte";
@@ -149,9 +149,9 @@ TEST_F(SettingsStore, SystemLanguageAndRegionalFormats) {
 TEST_F(SettingsStore, FirstRunCreatesAnEmptyKeyAndTakesEveryDefault) {
   const Settings s = Load();
   ASSERT_TRUE(KeyExists());
-  RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+  UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   DWORD values = 99;
-  ASSERT_EQ(RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
+  ASSERT_EQ(RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
                              nullptr, nullptr, nullptr, nullptr),
             ERROR_SUCCESS);
   EXPECT_EQ(values, 0u) << "the load writes no value";
@@ -302,15 +302,15 @@ TEST_F(SettingsStore, SaveThenLoadGivesTheSameSettings) {
     EXPECT_EQ(loaded.BirthMoment, saved.BirthMoment);
 
     // The stored form: numbers as 4-byte REG_DWORD, texts as REG_SZ with their NUL.
-    RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+    UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
     DWORD type = 0, size = 0;
-    ASSERT_EQ(RegQueryValueExW(key.Get(), L"English", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    ASSERT_EQ(RegQueryValueExW(key.get(), L"English", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
     EXPECT_TRUE(type == REG_DWORD && size == 4);
-    EXPECT_EQ(ReadDwordValue(key.Get(), L"English"), saved.Rus ? 0u : 1u);
-    EXPECT_EQ(ReadDwordValue(key.Get(), L"Star"), saved.ShowStars ? 1u : 0u);
-    ASSERT_EQ(RegQueryValueExW(key.Get(), L"User", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(ReadDwordValue(key.get(), L"English"), saved.Rus ? 0u : 1u);
+    EXPECT_EQ(ReadDwordValue(key.get(), L"Star"), saved.ShowStars ? 1u : 0u);
+    ASSERT_EQ(RegQueryValueExW(key.get(), L"User", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
     EXPECT_TRUE(type == REG_SZ && size == (saved.UserName.size() + 1) * 2);
-    EXPECT_EQ(ReadTextValue(key.Get(), L"Birth"),
+    EXPECT_EQ(ReadTextValue(key.get(), L"Birth"),
               FormatBirthText(locale_.Formats, saved.BirthMoment, saved.BirthMoment));
   }
 }
@@ -321,15 +321,15 @@ TEST_F(SettingsStore, SaveStopsAtTheFirstFailedWriteAndKeepsTheEarlierOnes) {
   for (std::size_t failing = 0; failing < std::size(names); ++failing) {
     SCOPED_TRACE(failing);
     DeleteSettingsKey();
-    RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+    UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
     ASSERT_TRUE(key);
     const auto result = WriteSettingsValues(saved, locale_.Formats, [&](const SettingsValue& value) {
-      return value.Name != names[failing] && WriteSettingsValue(key.Get(), value);
+      return value.Name != names[failing] && WriteSettingsValue(key.get(), value);
     });
     EXPECT_EQ(result, std::u16string(names[failing]));
     for (std::size_t i = 0; i < std::size(names); ++i) {
       const std::wstring name(names[i].begin(), names[i].end());
-      const bool stored = RegQueryValueExW(key.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+      const bool stored = RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
                           ERROR_SUCCESS;
       EXPECT_EQ(stored, i < failing) << "value " << i;
     }
@@ -341,13 +341,13 @@ TEST_F(SettingsStore, KeyWithoutFullAccessFailsTheSaveAndReadsAsEmpty) {
   LockSettingsKey();
   EXPECT_EQ(SaveSettings({false, true, u"Other", EncodeDate(1990, 1, 1)}), std::u16string(u"English"));
   // Still there, unchanged, for anyone who may read it.
-  RegistryKey readable;
+  UniqueRegKey readable;
   {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
-    readable = RegistryKey(key);
+    readable = UniqueRegKey(key);
   }
-  EXPECT_EQ(ReadTextValue(readable.Get(), L"User"), u"Анна");
+  EXPECT_EQ(ReadTextValue(readable.get(), L"User"), u"Анна");
   // The load opens with full access too: every value counts as missing.
   const Settings s = Load();
   EXPECT_EQ(s.Rus, locale_.Russian);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "win_handles.h"
+#include "unique_handle.h"
 
 namespace {
 

@@ -115,41 +115,13 @@ ScopedPasswordSetting::~ScopedPasswordSetting() {
 }
 
 SaverProcess::SaverProcess(const TestFolder& folder, const std::wstring& arguments) {
-  const std::wstring program = folder.Path(L"quellora.scr");
-  std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
   ScopedEnvironment record(L"QUELLORA_TEST_RECORD", folder.Path(L"record.txt"));
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.Folder().c_str(), &startup, &info)) {
+  if (!child_.Start(folder.Path(L"quellora.scr"), arguments, folder.Folder()))
     ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
-    return;
-  }
-  process_ = UniqueHandle{info.hProcess};
-  const UniqueHandle thread{info.hThread};
-  id_ = info.dwProcessId;
-}
-
-SaverProcess::~SaverProcess() {
-  if (Running()) {
-    TerminateProcess(process_.get(), 99);
-    WaitForSingleObject(process_.get(), 5000);
-  }
 }
 
 bool SaverProcess::WaitForExit(Milliseconds timeout) {
-  return process_ && PumpUntil([&] { return !Running(); }, timeout);
-}
-
-bool SaverProcess::Running() const {
-  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
-}
-
-DWORD SaverProcess::ExitCode() const {
-  DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(process_.get(), &code);
-  return code;
+  return child_.Started() && PumpUntil([&] { return !Running(); }, timeout);
 }
 
 namespace {
@@ -171,7 +143,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
 }  // namespace
 
 HWND SaverProcess::WaitForWindow(Milliseconds timeout, HWND parent) {
-  WindowSearch search{id_};
+  WindowSearch search{Id()};
   PumpUntil(
       [&] {
         if (parent) EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));

@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "win_handles.h"
+#include "child_process.h"
+#include "unique_handle.h"
 
 namespace e2e {
 
@@ -70,12 +71,11 @@ class ScopedPasswordSetting {
 class SaverProcess {
  public:
   SaverProcess(const TestFolder& folder, const std::wstring& arguments);
-  ~SaverProcess();
 
   bool WaitForExit(Milliseconds timeout);
-  bool Running() const;
-  DWORD ExitCode() const;
-  DWORD Id() const { return id_; }
+  bool Running() const { return child_.Running(); }
+  DWORD ExitCode() const { return child_.ExitCode(); }
+  DWORD Id() const { return child_.Id(); }
 
   // The saver's top-level window, or its child of parent, once it exists and is visible.
   HWND WaitForWindow(Milliseconds timeout, HWND parent = nullptr);
@@ -85,8 +85,7 @@ class SaverProcess {
   int HardwareMovesSinceWindow() const;
 
  private:
-  UniqueHandle process_;
-  DWORD id_ = 0;
+  ChildProcess child_;
   int movesAtWindow_ = 0;
 };
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "win_handles.h"
+#include "unique_handle.h"
 
 inline void AppendToTestRecord(const std::string& line) {
   wchar_t path[MAX_PATH] = {};

@@ -14,25 +14,17 @@ namespace {
 constexpr wchar_t SettingsKey[] = L"SOFTWARE\\Quellora";
 constexpr DWORD PollMs = 50;
 
-class Key {
- public:
-  explicit Key(REGSAM access, bool create = false) {
-    if (create) {
-      RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, access, nullptr, &key_, nullptr);
-    } else {
-      RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, access, &key_);
-    }
+// HKCU\SOFTWARE\Quellora with the given access, created on request; empty when
+// it cannot be had.
+UniqueRegKey OpenSettingsKey(REGSAM access, bool create = false) {
+  UniqueRegKey key;
+  if (create) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, access, nullptr, key.put(), nullptr);
+  } else {
+    RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, access, key.put());
   }
-  ~Key() {
-    if (key_) RegCloseKey(key_);
-  }
-  Key(const Key&) = delete;
-  Key& operator=(const Key&) = delete;
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
+  return key;
+}
 
 // A DACL with one entry: Everyone may do `access`, nothing else.
 bool SetKeyAccess(HKEY key, DWORD access) {
@@ -99,17 +91,17 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
 
 void RemoveSettingsKey() {
   {
-    Key key(READ_CONTROL | WRITE_DAC);
+    const UniqueRegKey key = OpenSettingsKey(READ_CONTROL | WRITE_DAC);
     if (key.get()) SetKeyAccess(key.get(), KEY_ALL_ACCESS);
   }
   RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
 }
 
-bool SettingsKeyExists() { return Key(KEY_READ).get() != nullptr; }
+bool SettingsKeyExists() { return static_cast<bool>(OpenSettingsKey(KEY_READ)); }
 
 StoredValues ReadStoredValues() {
   StoredValues values;
-  Key key(KEY_READ);
+  const UniqueRegKey key = OpenSettingsKey(KEY_READ);
   if (!key.get()) return values;
   values.English = ReadDword(key.get(), L"English");
   values.Star = ReadDword(key.get(), L"Star");
@@ -119,18 +111,18 @@ StoredValues ReadStoredValues() {
 }
 
 void StoreDword(const wchar_t* name, DWORD value) {
-  Key key(KEY_ALL_ACCESS, true);
+  const UniqueRegKey key = OpenSettingsKey(KEY_ALL_ACCESS, true);
   RegSetValueExW(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
 }
 
 void StoreText(const wchar_t* name, const std::wstring& text) {
-  Key key(KEY_ALL_ACCESS, true);
+  const UniqueRegKey key = OpenSettingsKey(KEY_ALL_ACCESS, true);
   RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                  static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 void MakeSettingsKeyReadOnly() {
-  Key key(KEY_ALL_ACCESS, true);
+  const UniqueRegKey key = OpenSettingsKey(KEY_ALL_ACCESS, true);
   SetKeyAccess(key.get(), KEY_READ);
 }
 
@@ -149,27 +141,11 @@ std::wstring WindowsPath(const std::string& path) {
 }
 
 DialogRun::DialogRun(const std::wstring& program, const std::wstring& arguments) {
-  std::wstring commandLine = L"\"" + program + L"\"";
-  if (!arguments.empty()) commandLine += L" " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process_))
-    process_ = {};
-}
-
-DialogRun::~DialogRun() {
-  if (!process_.hProcess) return;
-  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-    TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, ExitWaitMs);
-  }
-  CloseHandle(process_.hThread);
-  CloseHandle(process_.hProcess);
+  process_.Start(program, arguments);
 }
 
 HWND DialogRun::FindWindowOfProcess(const std::wstring* title, HWND besides) const {
-  WindowSearch search{process_.dwProcessId, title, besides, nullptr};
+  WindowSearch search{process_.Id(), title, besides, nullptr};
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -194,31 +170,31 @@ HWND DialogRun::WaitForWindowTitled(const std::wstring& title, HWND besides) {
 }
 
 bool DialogRun::WaitForExit(DWORD ms, DWORD* code) {
-  if (!Started() || WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0) return false;
-  if (code) GetExitCodeProcess(process_.hProcess, code);
+  if (!process_.WaitForExit(ms)) return false;
+  if (code) *code = process_.ExitCode();
   return true;
 }
 
 bool DialogRun::Running() const {
-  return Started() && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+  return process_.Running();
 }
 
 // The picker messages carry a pointer, so the value goes through memory of the
 // dialog's own process. The dialog reads its pickers only when OK is pressed, so
 // the change notice a picker sends after a user's edit is not needed.
 bool DialogRun::SetPicker(int id, const SYSTEMTIME& value) {
-  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof value, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  void* remote = VirtualAllocEx(process_.Handle(), nullptr, sizeof value, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   if (!remote) return false;
-  bool done = WriteProcessMemory(process_.hProcess, remote, &value, sizeof value, nullptr) &&
+  bool done = WriteProcessMemory(process_.Handle(), remote, &value, sizeof value, nullptr) &&
               SendMessageW(Item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(remote));
-  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  VirtualFreeEx(process_.Handle(), remote, 0, MEM_RELEASE);
   return done;
 }
 
 HWND DialogRun::FocusedControl() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 std::wstring TextOf(HWND window) {

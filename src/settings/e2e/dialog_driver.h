@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "child_process.h"
+
 inline constexpr DWORD WindowWaitMs = 15000;
 inline constexpr DWORD ExitWaitMs = 10000;
 
@@ -41,11 +43,10 @@ std::wstring WindowsPath(const std::string& path);
 class DialogRun {
  public:
   DialogRun(const std::wstring& program, const std::wstring& arguments);
-  ~DialogRun();
   DialogRun(const DialogRun&) = delete;
   DialogRun& operator=(const DialogRun&) = delete;
 
-  bool Started() const { return process_.hProcess != nullptr; }
+  bool Started() const { return process_.Started(); }
   // The visible dialog of the process, or null after WindowWaitMs.
   HWND WaitForDialog();
   // Another visible top-level window of the process titled `title`.
@@ -65,7 +66,7 @@ class DialogRun {
  private:
   HWND FindWindowOfProcess(const std::wstring* title, HWND besides) const;
 
-  PROCESS_INFORMATION process_{};
+  ChildProcess process_;
   HWND dialog_ = nullptr;
 };
 

@@ -1,5 +1,5 @@
-// Move-only owners of the Win32 handles the host opens: each releases its
-// handle with the one call that matches it.
+// Move-only owners of Win32 handles, one per release call: registry keys,
+// modules, kernel handles, GDI objects and windows.
 #pragma once
 
 #include <windows.h>
@@ -51,9 +51,22 @@ struct KernelHandleTraits {
   static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 
+// A pen, brush or font; deleting it is only sound once it is no longer selected.
+template <typename Object>
+struct GdiObjectTraits {
+  static Object Invalid() { return nullptr; }
+  static void Close(Object object) { DeleteObject(object); }
+};
+struct WindowTraits {
+  static HWND Invalid() { return nullptr; }
+  static void Close(HWND window) { DestroyWindow(window); }
+};
+
 using UniqueRegKey = UniqueWin32<HKEY, RegKeyTraits>;
 using UniqueModule = UniqueWin32<HMODULE, ModuleTraits>;
 using UniqueHandle = UniqueWin32<HANDLE, KernelHandleTraits>;
+using UniqueFont = UniqueWin32<HFONT, GdiObjectTraits<HFONT>>;
+using UniqueWindow = UniqueWin32<HWND, WindowTraits>;
 
 // An entry of a loaded module, typed: GetProcAddress hands out a generic pointer.
 template <typename Function>
