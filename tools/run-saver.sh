@@ -22,20 +22,13 @@ stop() {
 }
 trap stop EXIT
 
-start_xvfb() {
-  local fifo=$run/displayfd num
-  rm -f "$fifo" && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  read -r -t 20 num <"$fifo" || { echo "Xvfb did not start" >&2; exit 1; }
-  rm -f "$fifo"
-  export DISPLAY=:$num
-}
+source "$root/tools/xvfb.sh"
 
 own_display=0
 if [[ -z ${DISPLAY:-} ]]; then
   own_display=1
-  start_xvfb
+  start_xvfb "$run" 1280x800x24
+  xvfb_pid=$XVFB_PID
 fi
 
 if [[ ! -f $WINEPREFIX/system.reg ]]; then

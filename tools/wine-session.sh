@@ -9,6 +9,8 @@ mkdir -p "$state"
 state=$(cd "$state" && pwd)
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+source "$(dirname "$0")/xvfb.sh"
+
 alive() { [[ -f $1 ]] && kill -0 "$(cat "$1")" 2>/dev/null; }
 
 stop() {
@@ -22,23 +24,13 @@ stop() {
   rm -f "$state/xvfb.pid" "$state/display"
 }
 
-start_xvfb() {
-  local fifo=$state/displayfd
-  rm -f "$fifo" && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  echo $! >"$state/xvfb.pid"
-  local num
-  read -r -t 20 num <"$fifo" || { echo "Xvfb did not start" >&2; exit 1; }
-  rm -f "$fifo"
-  echo ":$num" >"$state/display"
-}
-
 case $action in
   start)
     stop
     rm -rf "$WINEPREFIX"
-    start_xvfb
-    export DISPLAY=$(cat "$state/display")
+    start_xvfb "$state" 1024x768x24
+    echo "$XVFB_PID" >"$state/xvfb.pid"
+    echo "$DISPLAY" >"$state/display"
     wineboot -i >/dev/null 2>&1
     wineserver -w
     "$(dirname "$0")/wine-fonts.sh" "$WINEPREFIX"
