@@ -8,6 +8,7 @@
 #include "bmp_file.h"
 #include "gdi_canvas.h"
 #include "memory_surface.h"
+#include "settings.h"
 #include "snapshot_draw.h"
 
 SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, bool wantImage) {
@@ -32,9 +33,5 @@ SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, bool wantImage) {
   return picture;
 }
 
-std::u16string SnapshotTimeSeparator() {
-  wchar_t buffer[16] = {};
-  const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, buffer, 16);
-  if (length <= 1) return u":";
-  return {reinterpret_cast<const char16_t*>(buffer), static_cast<std::size_t>(length - 1)};
-}
+// The saver's own reading of the regional formats (no registry value is read).
+std::u16string SnapshotTimeSeparator() { return CurrentRegionalFormats().TimeSeparator; }
