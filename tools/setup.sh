@@ -25,10 +25,37 @@ for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
   [[ $status == installed ]] || missing+=("$p")
 done
+# A mirror caught mid-sync serves an index that does not match its signed
+# release file, and apt then drops that index (on a fresh machine often the new
+# i386 one). Retry a few times, then go on with the indexes that did arrive.
+apt_update() {
+  local attempt
+  for attempt in 1 2 3; do
+    if $sudo apt-get update -q -o Acquire::Retries=3; then return 0; fi
+    echo "apt-get update failed (attempt $attempt); retrying" >&2
+    sleep $((attempt * 5))
+  done
+  echo "apt-get update still fails; going on with the indexes that arrived" >&2
+}
+
+# Without the i386 index of the security suite, a library needed by both
+# architectures has different candidates in each (Multi-Arch: same), and the
+# install cannot be solved. The release suite alone is signed and consistent
+# for both architectures, so the second try takes its candidates.
+apt_install() {
+  local install=(apt-get install -y -q --no-install-recommends -o Acquire::Retries=3)
+  DEBIAN_FRONTEND=noninteractive $sudo "${install[@]}" "$@" && return 0
+  local codename
+  codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  [[ -n $codename ]] || return 1
+  echo "Install failed; trying again with the candidates of $codename itself" >&2
+  DEBIAN_FRONTEND=noninteractive $sudo "${install[@]}" -t "$codename" "$@"
+}
+
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  apt_update
+  apt_install "${missing[@]}"
 fi
 
 want=()
