@@ -44,6 +44,10 @@ HWND CreateSaverWindow(std::int32_t width, std::int32_t height, HWND parent) {
 // only key that counts is WM_KEYDOWN.
 LRESULT CALLBACK SaverWindowProc(HWND, UINT message, WPARAM, LPARAM) {
   switch (message) {
+    case WM_NCHITTEST:
+      // The whole window is client area. Answered 0 (nowhere), the system
+      // would send the real mouse's moves and clicks to no window at all.
+      return HTCLIENT;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
