@@ -9,8 +9,8 @@
 #include "regional_formats.h"
 #include "tdatetime.h"
 
-// Date part (short date pattern), one space, time part (hours, minutes and
-// seconds, 12- or 24-hour as the formats say). The time of day of `date` and the
+// Date part (short date pattern, but always with the whole year), one space,
+// time part (hours, minutes and seconds, 12- or 24-hour as the formats say). The time of day of `date` and the
 // date of `time` are ignored.
 std::u16string FormatBirthText(const RegionalFormats& formats, TDateTime date, TDateTime time);
 

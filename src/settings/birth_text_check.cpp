@@ -29,9 +29,10 @@ const std::array<RegionalFormats, 10> Samples = {
     Make(u"yy''MM''dd", u"", true, false, false, u"", u"", u""),
 };
 
-bool HasFourDigitYears(const RegionalFormats& f) {
-  return f.ShortDate.find(u"yyyy") != std::u16string::npos && !f.DateSeparator.empty() &&
-         !f.TimeSeparator.empty();
+// The writer always puts the whole year; the text reads back where both
+// separators exist.
+bool ReadsBackWhatIsWritten(const RegionalFormats& f) {
+  return !f.DateSeparator.empty() && !f.TimeSeparator.empty();
 }
 
 bool SameToTheSecond(const DateTimeParts& a, const DateTimeParts& b) {
@@ -60,7 +61,7 @@ bool CheckBirthTextInput(const std::uint8_t* data, std::size_t size) {
     return false;
 
   // Use the result as the dialog's save would, and read it back.
-  if (!HasFourDigitYears(formats) || (formats.TwelveHour && formats.PmDesignator.empty())) return true;
+  if (!ReadsBackWhatIsWritten(formats) || (formats.TwelveHour && formats.PmDesignator.empty())) return true;
   const auto again = ParseBirthText(formats, FormatBirthText(formats, *moment, *moment), currentYear);
   return again && SameToTheSecond(DecodeDateTime(*again), parts);
 }

@@ -61,12 +61,10 @@ void AppendDate(std::u16string& out, const RegionalFormats& formats, const Civil
         AppendNumber(out, date.month, run >= 2 ? 2 : 1);
         break;
       case u'y':
-        if (run == 1)
-          AppendNumber(out, date.year % 100, 1);
-        else if (run == 2)
-          AppendNumber(out, date.year % 100, 2);
-        else
-          AppendNumber(out, date.year, 4);
+        // Always the whole year, also where the pattern shows two digits: a
+        // two-digit year would read back into the window around the current
+        // year, and a birth before it would come back a century late.
+        AppendNumber(out, date.year, 4);
         break;
       case u'g':
         break;
