@@ -14,6 +14,10 @@
 // date of `time` are ignored.
 std::u16string FormatBirthText(const RegionalFormats& formats, TDateTime date, TDateTime time);
 
+// The date (of `date`) and the time of day (of `time`) that FormatBirthText
+// writes: whole days kept within years 1..9999, the time to the second.
+DateTimeParts WrittenBirthParts(TDateTime date, TDateTime time);
+
 // Reads a birth text; nothing when it cannot be read or a part is out of range.
 // `currentYear` serves two-number dates and the two-digit-year window.
 std::optional<TDateTime> ParseBirthText(const RegionalFormats& formats, std::u16string_view text,

@@ -111,10 +111,17 @@ TDateTime TimePart(TDateTime value) {
 
 }  // namespace
 
+DateTimeParts WrittenBirthParts(TDateTime date, TDateTime time) {
+  DateTimeParts parts{DecodeDateTime(DatePart(date)).date, DecodeDateTime(TimePart(time)).time};
+  parts.time.msec = 0;
+  return parts;
+}
+
 std::u16string FormatBirthText(const RegionalFormats& formats, TDateTime date, TDateTime time) {
+  const DateTimeParts parts = WrittenBirthParts(date, time);
   std::u16string text;
-  AppendDate(text, formats, DecodeDateTime(DatePart(date)).date);
+  AppendDate(text, formats, parts.date);
   text += u' ';
-  AppendTime(text, formats, DecodeDateTime(TimePart(time)).time);
+  AppendTime(text, formats, parts.time);
   return text;
 }

@@ -32,8 +32,8 @@ void LoadSettings();
 bool DetectRussianUi();
 // The thread locale's formats, read once and kept for the run.
 const RegionalFormats& CurrentRegionalFormats();
-// Writes "English", "Star", "User", "Birth" in that order; stops at the first
-// failure and returns the name of the value that failed ("English" when the key
-// cannot be opened), or nothing when all four were written.
+// Writes "English", "Star", "User", "Birth" and the birth record in that
+// order; stops at the first failure and returns the name of the value that
+// failed ("English" when the key cannot be opened), or nothing when all were written.
 std::optional<std::u16string> SaveSettings(const Settings& settings);
 #endif

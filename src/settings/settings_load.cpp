@@ -1,6 +1,7 @@
 // LoadSettings: the registry values of the settings key into the four variables.
 #include <windows.h>
 
+#include "birth_record.h"
 #include "locale_win.h"
 #include "registry_key.h"
 #include "settings.h"
@@ -24,6 +25,7 @@ StoredSettings ReadStoredSettings() {
   stored.Star = ReadDwordValue(key.get(), L"Star");
   stored.User = ReadTextValue(key.get(), L"User");
   stored.Birth = ReadTextValue(key.get(), L"Birth");
+  stored.BirthRecord = ReadTextValue(key.get(), reinterpret_cast<const wchar_t*>(BirthRecordName));
   return stored;
 }
 

@@ -21,11 +21,13 @@ struct StoredSettings {
   std::optional<std::uint32_t> Star;
   std::optional<std::u16string> User;
   std::optional<std::u16string> Birth;
+  std::optional<std::u16string> BirthRecord;  // see birth_record.h
 };
 
 // The four settings with their defaults. `detectRussianUi` is asked only when
-// "English" is missing; a "Birth" text that does not read under `formats`
-// counts as missing too.
+// "English" is missing. The birth moment comes from the record beside "Birth"
+// while that record still names the stored text; otherwise "Birth" is read
+// under `formats`, and a text that does not read counts as missing.
 Settings ResolveSettings(const StoredSettings& stored, const std::function<bool()>& detectRussianUi,
                          const RegionalFormats& formats, int currentYear);
 
@@ -35,11 +37,14 @@ struct SettingsValue {
   std::variant<std::uint32_t, std::u16string> Data;
 };
 
-// "English", "Star", "User", "Birth", in the order they are written.
-std::array<SettingsValue, 4> SettingsValues(const Settings& settings, const RegionalFormats& formats);
+// "English", "Star", "User", "Birth", then the birth record, in the order
+// they are written.
+inline constexpr std::size_t SettingsValueCount = 5;
+std::array<SettingsValue, SettingsValueCount> SettingsValues(const Settings& settings,
+                                                             const RegionalFormats& formats);
 
 // Hands the values to `write` in order and stops at the first one it refuses;
-// returns that value's name, or nothing when all four were written.
+// returns that value's name, or nothing when all of them were written.
 std::optional<std::u16string> WriteSettingsValues(
     const Settings& settings, const RegionalFormats& formats,
     const std::function<bool(const SettingsValue&)>& write);

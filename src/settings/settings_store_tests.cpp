@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "birth_record.h"
 #include "birth_text.h"
 #include "locale_win.h"
 #include "registry_key.h"
@@ -317,7 +318,7 @@ TEST_F(SettingsStore, SaveThenLoadGivesTheSameSettings) {
 
 TEST_F(SettingsStore, SaveStopsAtTheFirstFailedWriteAndKeepsTheEarlierOnes) {
   const Settings saved{true, false, u"Анна", EncodeDate(1985, 3, 15)};
-  const std::u16string_view names[] = {u"English", u"Star", u"User", u"Birth"};
+  const std::u16string_view names[] = {u"English", u"Star", u"User", u"Birth", BirthRecordName};
   for (std::size_t failing = 0; failing < std::size(names); ++failing) {
     SCOPED_TRACE(failing);
     DeleteSettingsKey();
@@ -334,6 +335,55 @@ TEST_F(SettingsStore, SaveStopsAtTheFirstFailedWriteAndKeepsTheEarlierOnes) {
       EXPECT_EQ(stored, i < failing) << "value " << i;
     }
   }
+}
+
+// The locales users move between, with this Wine's own data for each.
+const struct {
+  const char* Name;
+  LCID Locale;
+} MovedBetween[] = {
+    {"en-US", 0x0409}, {"en-GB", 0x0809}, {"ru-RU", 0x0419}, {"de-DE", 0x0407}, {"sv-SE", 0x041D}, {"uk-UA", 0x0422},
+};
+
+// Saved under one user's regional formats, loaded under another's: the moment
+// stays, even where both patterns read the text (M/d and d/M) but differently.
+TEST_F(SettingsStore, BirthMomentSurvivesAChangeOfRegionalFormats) {
+  const TDateTime moments[] = {EncodeDate(2000, 10, 3) + EncodeTime(5, 0, 0, 0),
+                               EncodeDate(1945, 3, 15) + EncodeTime(21, 5, 7, 0),
+                               ComposeDateTime(EncodeDate(1700, 1, 2), EncodeTime(12, 30, 0, 0))};
+  int kept = 0, pairs = 0;
+  for (const auto& saved : MovedBetween) {
+    for (const auto& loaded : MovedBetween) {
+      bool allKept = true;
+      for (const TDateTime moment : moments) {
+        DeleteSettingsKey();
+        const UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
+        const Settings settings{true, true, u"Анна", moment};
+        ASSERT_EQ(WriteSettingsValues(settings, ReadRegionalFormats(saved.Locale),
+                                      [&](const SettingsValue& v) { return WriteSettingsValue(key.get(), v); }),
+                  std::nullopt);
+        const Settings s = ResolveSettings(ReadStoredSettings(), [] { return false; },
+                                           ReadRegionalFormats(loaded.Locale), 2025);
+        EXPECT_EQ(s.BirthMoment, moment) << "saved under " << saved.Name << ", loaded under " << loaded.Name;
+        allKept = allKept && s.BirthMoment == moment;
+      }
+      ++pairs;
+      if (allKept) ++kept;
+      std::printf("saved under %s, loaded under %s: %s\n", saved.Name, loaded.Name, allKept ? "kept" : "CHANGED");
+    }
+  }
+  std::printf("%d of %d locale pairs kept all %zu moments\n", kept, pairs, std::size(moments));
+}
+
+// A "Birth" edited by hand after the save no longer matches the record beside
+// it, and is read by the regional formats as it always was.
+TEST_F(SettingsStore, HandEditedBirthIsReadByTheRegionalFormats) {
+  ASSERT_EQ(SaveSettings({true, true, u"Анна", EncodeDate(1985, 3, 15)}), std::nullopt);
+  const TDateTime edited = EncodeDate(1990, 7, 1) + EncodeTime(8, 30, 0, 0);
+  StoreRaw(u"Birth", REG_SZ, TextWithNul(FormatBirthText(locale_.Formats, edited, edited)));
+  EXPECT_EQ(Load().BirthMoment, edited);
+  StoreRaw(u"Birth", REG_SZ, TextWithNul(u"not a date"));
+  EXPECT_EQ(Load().BirthMoment, DefaultBirthMoment);
 }
 
 TEST_F(SettingsStore, KeyWithoutFullAccessFailsTheSaveAndReadsAsEmpty) {
