@@ -1,6 +1,7 @@
 // The defaults of the four settings and the values a save writes.
 #include "settings_schema.h"
 
+#include "birth_record.h"
 #include "birth_text.h"
 
 Settings ResolveSettings(const StoredSettings& stored, const std::function<bool()>& detectRussianUi,
@@ -14,17 +15,26 @@ Settings ResolveSettings(const StoredSettings& stored, const std::function<bool(
   s.UserName = stored.User ? *stored.User : std::u16string(s.Rus ? PlaceholderNameRu : PlaceholderNameEn);
   s.BirthMoment = DefaultBirthMoment;
   if (stored.Birth) {
-    if (const auto moment = ParseBirthText(formats, *stored.Birth, currentYear)) s.BirthMoment = *moment;
+    // The record survives a change of the regional formats, under which the
+    // text alone could read as another date or not at all.
+    std::optional<TDateTime> moment;
+    if (stored.BirthRecord) moment = ReadBirthRecord(*stored.BirthRecord, *stored.Birth);
+    if (!moment) moment = ParseBirthText(formats, *stored.Birth, currentYear);
+    if (moment) s.BirthMoment = *moment;
   }
   return s;
 }
 
-std::array<SettingsValue, 4> SettingsValues(const Settings& settings, const RegionalFormats& formats) {
+std::array<SettingsValue, SettingsValueCount> SettingsValues(const Settings& settings,
+                                                             const RegionalFormats& formats) {
+  std::u16string birth = FormatBirthText(formats, settings.BirthMoment, settings.BirthMoment);
+  std::u16string record = FormatBirthRecord(settings.BirthMoment, birth);
   return {{
       {u"English", std::uint32_t{settings.Rus ? 0u : 1u}},
       {u"Star", std::uint32_t{settings.ShowStars ? 1u : 0u}},
       {u"User", settings.UserName},
-      {u"Birth", FormatBirthText(formats, settings.BirthMoment, settings.BirthMoment)},
+      {u"Birth", std::move(birth)},
+      {BirthRecordName, std::move(record)},
   }};
 }
 
