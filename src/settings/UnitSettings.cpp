@@ -98,6 +98,14 @@ SYSTEMTIME PickerValue(HWND picker) {
   return value;
 }
 
+bool SameDay(const SYSTEMTIME& a, const SYSTEMTIME& b) {
+  return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDay == b.wDay;
+}
+
+bool SameTimeOfDay(const SYSTEMTIME& a, const SYSTEMTIME& b) {
+  return a.wHour == b.wHour && a.wMinute == b.wMinute && a.wSecond == b.wSecond;
+}
+
 bool IsChecked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 }  // namespace
@@ -136,6 +144,15 @@ INT_PTR TFormSettings::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if ((id == IdCheckBoxEnglish || id == IdCheckBoxStar) && code == BN_CLICKED) CheckBoxEnglishClick();
       if (id == IdLabelSite && code == STN_CLICKED) LabelSiteClick();
       return TRUE;
+    }
+    case WM_NOTIFY: {
+      // Sent for every change the user makes in a picker, by keyboard or calendar.
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->code == DTN_DATETIMECHANGE) {
+        if (header->hwndFrom == DateTimePickerDate) DateChanged = true;
+        if (header->hwndFrom == DateTimePickerTime) TimeChanged = true;
+      }
+      return FALSE;
     }
     case WM_CLOSE:  // the close button, Alt+F4 and the system menu's Close
       TryClose(IDCANCEL);
@@ -246,12 +263,15 @@ void TFormSettings::SetParam(bool ARus, bool AStar, const std::u16string& AUser,
   SetCheck(CheckBoxEnglish, !ARus);
   SetCheck(CheckBoxStar, AStar);
   SetText(EditUser, AUser);  // whole: the typing limit does not apply here
-  const PickerValues birth = SplitBirthMoment(ABirth);
-  SYSTEMTIME date = ToSystemTime(birth.Date, {});
+  GivenBirth = SplitBirthMoment(ABirth);
+  SYSTEMTIME date = ToSystemTime(GivenBirth.Date, {});
   SendMessageW(DateTimePickerDate, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
   // The time picker's own date is never read; 30 December 1899 is day 0.
-  SYSTEMTIME time = ToSystemTime({1899, 12, 30}, birth.Time);
+  SYSTEMTIME time = ToSystemTime({1899, 12, 30}, GivenBirth.Time);
   SendMessageW(DateTimePickerTime, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  DateShown = PickerValue(DateTimePickerDate);
+  TimeShown = PickerValue(DateTimePickerTime);
+  DateChanged = TimeChanged = false;
 
   FormShow();
   RECT frame{};
@@ -299,8 +319,15 @@ bool TFormSettings::SaveEntries() {
   entries.Rus = !IsChecked(CheckBoxEnglish);
   entries.ShowStars = IsChecked(CheckBoxStar);
   entries.UserName = WindowText(EditUser);
-  entries.BirthMoment = JoinBirthMoment({date.wYear, date.wMonth, date.wDay},
-                                        {time.wHour, time.wMinute, time.wSecond, 0});
+  // What the user did not change keeps the stored value, also where the
+  // picker could not show it. A picker counts as changed when it told of a
+  // change, or holds another value than it showed at the start.
+  const bool datePicked = DateChanged || !SameDay(date, DateShown);
+  const bool timePicked = TimeChanged || !SameTimeOfDay(time, TimeShown);
+  const CivilDate birthDate = datePicked ? CivilDate{date.wYear, date.wMonth, date.wDay} : GivenBirth.Date;
+  const TimeOfDay birthTime =
+      timePicked ? TimeOfDay{time.wHour, time.wMinute, time.wSecond, 0} : GivenBirth.Time;
+  entries.BirthMoment = JoinBirthMoment(birthDate, birthTime);
   const std::optional<std::u16string> failed = SaveSettings(entries);
   if (!failed) return true;
   std::wstring text;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialog_handles.h"
+#include "dialog_texts.h"
 #include "tdatetime.h"
 
 class TFormSettings {
@@ -39,6 +40,15 @@ class TFormSettings {
   bool FormClose(int modalResult);
   void CheckBoxEnglishClick();
   void LabelSiteClick();
+
+  // The birth moment as given, and what the pickers showed of it: a picker
+  // that cannot show a date (one before its first day) shows today instead,
+  // and OK must not store that unless the user picked it.
+  PickerValues GivenBirth{};
+  SYSTEMTIME DateShown{};
+  SYSTEMTIME TimeShown{};
+  bool DateChanged = false;
+  bool TimeChanged = false;
 
   UniqueFont Font;
   UniqueFont LinkFont;

@@ -231,6 +231,24 @@ TEST_F(DialogTest, OkWithoutChangesWritesAllFourAgain) {
   EXPECT_EQ(stored.Birth, BirthText(L"30"));  // the seconds the picker does not show are kept
 }
 
+// Wine's date picker cannot show a day before 14 September 1752 and shows
+// today instead: OK keeps the stored date unless the user picks another,
+// also when only the time is changed.
+TEST_F(DialogTest, OkKeepsABirthDateThePickerCannotShow) {
+  const std::wstring early = RussianSystem ? L"02.01.1700 12:30:00" : L"1/2/1700 12:30:00 PM";
+  StoreText(L"Birth", early);
+  auto run = Open();
+  ASSERT_TRUE(run->Dialog());
+  PressOkAndWait(*run);
+  EXPECT_EQ(ReadStoredValues().Birth, early);
+
+  run = Open();
+  ASSERT_TRUE(run->Dialog());
+  ASSERT_TRUE(run->SetPicker(IdDateTimePickerTime, Time(9, 5)));
+  PressOkAndWait(*run);
+  EXPECT_EQ(ReadStoredValues().Birth, RussianSystem ? L"02.01.1700 09:05:00" : L"1/2/1700 9:05:00 AM");
+}
+
 // The three ways of closing other than OK: none of them writes anything.
 TEST_F(DialogTest, ClosingWithoutOkWritesNothing) {
   enum Way { CloseButton, AltF4, SystemMenuClose };
