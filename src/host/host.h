@@ -22,6 +22,11 @@ inline HWND WindowFromInt32(std::int32_t value) {
 
 void RunSaver();
 void RunPreview();
+// The two screen modes with the step that starts the redraw thread given, so
+// that a thread that cannot start can be tried; it reports whether it started.
+using RedrawThreadStarter = bool (*)();
+void RunFullScreen(RedrawThreadStarter startRedrawThread);
+void RunPreviewIn(HWND parent, RedrawThreadStarter startRedrawThread);
 void RunSettings();
 void ChangePassword();
 
@@ -30,7 +35,7 @@ void ChangePassword();
 HWND CreateSaverWindow(std::int32_t width, std::int32_t height, HWND parent);
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 DWORD WINAPI RedrawThread(LPVOID unused);
-void StartRedrawThread();
+bool StartRedrawThread();
 void RunMessageLoop();
 
 // True when the saver may close: no password is required, or the system's check accepted.

@@ -7,3 +7,5 @@ std::int32_t MouseEventsLeft = 0;
 std::atomic<std::int32_t> ScreenWidth{0};
 std::atomic<std::int32_t> ScreenHeight{0};
 std::atomic<bool> CloseRequested{false};
+HWND PreviewParent = nullptr;
+DWORD MessageLoopThread = 0;

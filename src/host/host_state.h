@@ -14,4 +14,8 @@ extern std::int32_t MouseEventsLeft;         // main thread only
 extern std::atomic<std::int32_t> ScreenWidth;   // written once by the redraw thread
 extern std::atomic<std::int32_t> ScreenHeight;  // read by the paint
 extern std::atomic<bool> CloseRequested;     // window procedure -> redraw thread
+// The preview's parent and the thread whose message loop runs the preview: the
+// redraw thread ends the preview when the parent's program left it behind.
+extern HWND PreviewParent;                   // set before the redraw thread starts
+extern DWORD MessageLoopThread;              // set before the redraw thread starts
 #endif

@@ -31,8 +31,13 @@ DWORD WINAPI RedrawThread(LPVOID) {
     if (minuteRepaint.Poll(LocalMinuteOfDay())) InvalidateRect(SaverWindow, nullptr, FALSE);
     Sleep(1000);
     if (CloseRequested) break;
+    // A program that ends without destroying the preview's parent sends the
+    // preview no WM_DESTROY: it would run on with nothing to draw in.
+    if (IsPreview && !IsWindow(PreviewParent)) break;
   }
-  // The window procedure answers WM_DESTROY with the quit message.
-  PostMessageW(SaverWindow, WM_DESTROY, 0, 0);
+  // The window procedure answers WM_DESTROY with the quit message. A preview
+  // window that went with its parent gets no message at all: the loop is told directly.
+  if (!PostMessageW(SaverWindow, WM_DESTROY, 0, 0) && IsPreview)
+    PostThreadMessageW(MessageLoopThread, WM_QUIT, 0, 0);
   return 0;
 }

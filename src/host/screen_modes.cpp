@@ -5,10 +5,11 @@
 #include "host_state.h"
 #include "unique_handle.h"
 
-void StartRedrawThread() {
+bool StartRedrawThread() {
   DWORD threadId = 0;
   // The thread runs until the process ends; its handle is not needed.
-  UniqueHandle thread{CreateThread(nullptr, 0, RedrawThread, nullptr, 0, &threadId)};
+  const UniqueHandle thread{CreateThread(nullptr, 0, RedrawThread, nullptr, 0, &threadId)};
+  return static_cast<bool>(thread);
 }
 
 void RunMessageLoop() {
@@ -19,7 +20,9 @@ void RunMessageLoop() {
   }
 }
 
-void RunSaver() {
+void RunSaver() { RunFullScreen(StartRedrawThread); }
+
+void RunFullScreen(RedrawThreadStarter startRedrawThread) {
   IsPreview = false;
   MouseEventsLeft = MouseTolerance;
   const HWND previousForeground = GetForegroundWindow();
@@ -28,29 +31,41 @@ void RunSaver() {
   }
   RECT desktop{};
   GetWindowRect(GetDesktopWindow(), &desktop);
-  // Without a window nothing would ever end the loop below: give the screen back.
+  // Without a window, or without the thread that ends the loop, nothing would
+  // ever end the message loop: the screen is given back instead.
   if (CreateSaverWindow(desktop.right - desktop.left, desktop.bottom - desktop.top, nullptr)) {
-    StartRedrawThread();
-    UINT scratch = 0;
-    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 1, &scratch, 0);
-    RunMessageLoop();
-    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 0, &scratch, 0);
+    if (startRedrawThread()) {
+      UINT scratch = 0;
+      SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 1, &scratch, 0);
+      RunMessageLoop();
+      SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 0, &scratch, 0);
+    } else {
+      DestroyWindow(SaverWindow);
+    }
   }
   ShowCursor(TRUE);
   SetForegroundWindow(previousForeground);
 }
 
 void RunPreview() {
-  IsPreview = true;
   const Arguments& arguments = CommandLineArguments();
-  const HWND parent = arguments.size() < 2 ? GetForegroundWindow()
-                                           : WindowFromInt32(ReadPreviewHandle(arguments[1]));
+  RunPreviewIn(arguments.size() < 2 ? GetForegroundWindow() : WindowFromInt32(ReadPreviewHandle(arguments[1])),
+               StartRedrawThread);
+}
+
+void RunPreviewIn(HWND parent, RedrawThreadStarter startRedrawThread) {
+  IsPreview = true;
   // A parent that is not a window gets no child, and no quit message would
   // ever come: the mode ends at once.
   if (!parent || !IsWindow(parent)) return;
   RECT frame{};
   GetWindowRect(parent, &frame);
   if (!CreateSaverWindow(frame.right - frame.left, frame.bottom - frame.top, parent)) return;
-  StartRedrawThread();
+  PreviewParent = parent;
+  MessageLoopThread = GetCurrentThreadId();
+  if (!startRedrawThread()) {
+    DestroyWindow(SaverWindow);
+    return;
+  }
   RunMessageLoop();
 }

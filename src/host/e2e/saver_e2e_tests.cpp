@@ -296,6 +296,55 @@ TEST_P(Preview, IsADisabledChildThatIgnoresTheMouseAndEndsWithItsParent) {
 INSTANTIATE_TEST_SUITE_P(Saver, Preview, testing::Bool(),
                          [](const auto& info) { return info.param ? "HexHandle" : "DecimalHandle"; });
 
+// The program holding the preview ends without destroying its window: killed,
+// or leaving by itself. No WM_DESTROY then reaches the preview child.
+class PreviewOfAnEndedProgram : public testing::TestWithParam<bool> {};
+
+struct ClassSearch {
+  DWORD processId;
+  const wchar_t* className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchClass(HWND window, LPARAM data) {
+  auto& search = *reinterpret_cast<ClassSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search.processId || ClassNameOf(window) != search.className) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+HWND WindowOfProcess(DWORD processId, const wchar_t* className) {
+  ClassSearch search{processId, className};
+  PumpUntil(
+      [&] {
+        EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      10s);
+  return search.found;
+}
+
+TEST_P(PreviewOfAnEndedProgram, EndsWithinTheRedrawThreadsPoll) {
+  const bool killed = GetParam();
+  ChildProcess holder;
+  ASSERT_TRUE(holder.Start(PreviewParentProgram(), killed ? L"" : L"--abandon-after 3000"));
+  const HWND parent = WindowOfProcess(holder.Id(), L"QuelloraTestPreviewParent");
+  ASSERT_NE(parent, nullptr);
+  TestFolder folder;
+  SaverProcess saver(folder, L"/p " + std::to_wstring(reinterpret_cast<INT_PTR>(parent)));
+  ASSERT_NE(saver.WaitForWindow(10s, parent), nullptr);
+
+  if (killed) TerminateProcess(holder.Handle(), 1);
+  ASSERT_TRUE(holder.WaitForExit(10000));
+  ASSERT_TRUE(saver.WaitForExit(3s)) << "the preview ran on without a window to draw in";
+  EXPECT_EQ(saver.ExitCode(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Saver, PreviewOfAnEndedProgram, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Killed" : "LeftByItself"; });
+
 // --- The program file ------------------------------------------------------
 
 TEST(Resources, CarryTheDisplayNameTheVersionAndAManifest) {

@@ -51,6 +51,7 @@ LRESULT CALLBACK CountMoves(int code, WPARAM wParam, LPARAM lParam) {
 std::wstring SaverProgram() { return WinePath(QUELLORA_SCR); }
 std::wstring PasswordCplStandIn() { return WinePath(QUELLORA_TEST_PASSWORD_CPL); }
 std::wstring MprStandIn() { return WinePath(QUELLORA_TEST_MPR); }
+std::wstring PreviewParentProgram() { return WinePath(QUELLORA_PREVIEW_PARENT); }
 
 void PumpFor(Milliseconds duration) {
   PumpUntil([] { return false; }, duration);

@@ -22,6 +22,7 @@ using Milliseconds = std::chrono::milliseconds;
 std::wstring SaverProgram();
 std::wstring PasswordCplStandIn();
 std::wstring MprStandIn();
+std::wstring PreviewParentProgram();
 
 // Runs this thread's messages (the low-level mouse hook and the test's own
 // windows need them) until done() holds or the time runs out; returns done().

@@ -1,0 +1,110 @@
+// The screen modes when their redraw thread cannot start: nothing would then
+// end the message loop, so the mode must give the screen back by itself.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "host.h"
+#include "host_state.h"
+
+namespace {
+
+bool ThreadCannotStart() { return false; }
+
+// Ends a message loop that no one else would end, and tells that it had to.
+class Watchdog {
+ public:
+  Watchdog() : thread_(GetCurrentThreadId()), waiter_([this] {
+    if (WaitForSingleObject(done_, 5000) == WAIT_TIMEOUT) {
+      fired_ = true;
+      PostThreadMessageW(thread_, WM_QUIT, 0, 0);
+    }
+  }) {}
+  ~Watchdog() {
+    SetEvent(done_);
+    if (waiter_.joinable()) waiter_.join();
+    CloseHandle(done_);
+  }
+  bool Fired() {
+    SetEvent(done_);
+    if (waiter_.joinable()) waiter_.join();
+    return fired_;
+  }
+
+ private:
+  HANDLE done_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  DWORD thread_;
+  std::atomic<bool> fired_{false};
+  std::thread waiter_;
+};
+
+// The window procedure answers the window's destruction with a quit message;
+// it must not end the next test's loops.
+void DropQuitMessage() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+// Lowering and raising the count again reads it without changing it.
+int CursorCount() {
+  const int lowered = ShowCursor(FALSE);
+  ShowCursor(TRUE);
+  return lowered + 1;
+}
+
+class TestWindow {
+ public:
+  TestWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"QuelloraScreenModesTest";
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, windowClass.lpszClassName, L"Before the saver", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                              50, 50, 300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+  }
+  ~TestWindow() { DestroyWindow(window_); }
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+  HWND get() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+TEST(FullScreenWithoutRedrawThread, GivesTheScreenBack) {
+  TestWindow before;
+  SetForegroundWindow(before.get());
+  ASSERT_EQ(GetForegroundWindow(), before.get());
+  const int cursorBefore = CursorCount();
+  ASSERT_EQ(cursorBefore, 0);
+
+  Watchdog watchdog;
+  RunFullScreen(ThreadCannotStart);
+  EXPECT_FALSE(watchdog.Fired()) << "the mode waited for a quit message that nothing would send";
+  DropQuitMessage();
+
+  EXPECT_NE(SaverWindow, nullptr);
+  EXPECT_FALSE(IsWindow(SaverWindow)) << "the topmost window stayed on the screen";
+  EXPECT_EQ(CursorCount(), cursorBefore) << "hidden once by the loop and shown once again";
+  EXPECT_EQ(GetForegroundWindow(), before.get());
+  BOOL running = TRUE;
+  SystemParametersInfoW(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
+  EXPECT_FALSE(running);
+}
+
+TEST(PreviewWithoutRedrawThread, EndsAndLeavesTheParentEmpty) {
+  TestWindow parent;
+  Watchdog watchdog;
+  RunPreviewIn(parent.get(), ThreadCannotStart);
+  EXPECT_FALSE(watchdog.Fired()) << "the preview waited for a quit message that nothing would send";
+  DropQuitMessage();
+  EXPECT_TRUE(IsWindow(parent.get()));
+  EXPECT_EQ(GetWindow(parent.get(), GW_CHILD), nullptr) << "the preview child stayed in its parent";
+}
+
+}  // namespace
