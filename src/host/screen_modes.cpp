@@ -1,6 +1,7 @@
 // The two screen modes, full screen and preview, and the message loop they share.
 #include <windows.h>
 
+#include "cover_windows.h"
 #include "host.h"
 #include "host_state.h"
 #include "unique_handle.h"
@@ -30,6 +31,8 @@ void RunSaver() {
   GetWindowRect(GetDesktopWindow(), &desktop);
   // Without a window nothing would ever end the loop below: give the screen back.
   if (CreateSaverWindow(desktop.right - desktop.left, desktop.bottom - desktop.top, nullptr)) {
+    // The other monitors are covered too, until the loop ends.
+    const CoverWindows covers;
     StartRedrawThread();
     UINT scratch = 0;
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 1, &scratch, 0);
