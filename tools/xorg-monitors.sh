@@ -1,15 +1,12 @@
-# Sourced by the tests that need a display of several monitors, which Xvfb
-# cannot give (its Xinerama heads all lie at 0,0): Xorg with the dummy video
-# driver, one screen large enough for two monitors, the second switched on
-# with xrandr.
-# start_xorg_monitors FOLDER: starts Xorg on a free display with the primary
-# monitor DUMMY0 at 1280x800 and DUMMY1 at 1024x768 to its right, using FOLDER
-# for its configuration, log and hand-shake; sets XORG_PID and DISPLAY.
+# Sourced by the tests that need two monitors, which Xvfb cannot give (its
+# Xinerama heads all lie at 0,0). start_xorg_monitors FOLDER starts Xorg with
+# the dummy driver on a free display, the primary DUMMY0 at 1280x800 and DUMMY1
+# at 1024x768 to its right, with its files in FOLDER; sets XORG_PID and DISPLAY.
 start_xorg_monitors() {
   local folder=$1 fifo=$1/displayfd num
   cat >"$folder/xorg.conf" <<'CONF'
 Section "ServerFlags"
-  # No input devices of the machine: the tests type and point with XTest only.
+  # None of the machine's input devices: the tests use XTest only.
   Option "AutoAddDevices" "false"
   Option "AutoEnableDevices" "false"
   Option "DontVTSwitch" "true"

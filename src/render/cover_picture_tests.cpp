@@ -8,7 +8,7 @@
 #include <set>
 
 #include "paint_trace.h"
-#include "picture.h"
+#include "picture.h"  // the colours
 
 namespace {
 
@@ -40,9 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DensityCase{"FourTimesTheArea", 3840 * 2160, 1920 * 1080, 84},
                     // 21 * 2 / 4 = 10.5 rounds away from zero.
                     DensityCase{"HalfAStarRoundsUp", 2, 4, 11},
-                    DensityCase{"TinyCover", 1, 1920 * 1080, 0},
                     DensityCase{"PictureWithoutArea", 1920 * 1080, 0, 0},
-                    DensityCase{"CoverWithoutArea", 0, 1920 * 1080, 0},
                     DensityCase{"NegativeArea", -100, 1920 * 1080, 0},
                     DensityCase{"HugeCoverIsBounded", std::int64_t{1} << 62, 1, 1000000}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -75,31 +73,6 @@ TEST(PaintCover, StarsLikeThePicturesInNumberColourFontAndPlace) {
     EXPECT_TRUE(OfKind(ops, OpKind::Font).empty());
   }
   EXPECT_NE(places[0], places[1]) << "a new seed gives new stars";
-}
-
-TEST(PaintCover, TheSameSeedAndSizeGiveThePicturesOwnStars) {
-  // One generator for both: a cover of the picture's size shows the same sky.
-  ScreenInputs picture;
-  picture.Width = 1280;
-  picture.Height = 800;
-  picture.ShowStars = true;
-  picture.StarSeed = 99;
-  RecordingCanvas full;
-  PaintScreen(full, picture);
-  std::vector<Point> pictureStars;
-  for (const DrawOp& op : full.Ops())
-    if (op.Kind == OpKind::Text && op.Str == u"*") pictureStars.push_back(At(op));
-
-  std::vector<Point> coverStars;
-  for (const TracedOp& t : OfKind(Paint({1280, 800, true, 21, 99}), OpKind::Text))
-    coverStars.push_back(At(t.Op));
-  EXPECT_EQ(coverStars, pictureStars);
-}
-
-TEST(PaintCover, EmptyCoverDrawsAtTheOriginWithoutFailing) {
-  const auto ops = Paint({0, 0, true, 3, 5});
-  EXPECT_EQ(FormatOp(ops[1].Op), "Rectangle 0 0 0 0");
-  for (const TracedOp& s : OfKind(ops, OpKind::Text)) EXPECT_EQ(At(s.Op), (Point{0, 0}));
 }
 
 }  // namespace
