@@ -1,15 +1,11 @@
-// The saver's own paints in real windows: WM_PAINT draws the picture from the
-// host and settings variables, or a cover window's background and stars, onto
-// the window and leaves it validated.
+// The saver's own paint in a real window: WM_PAINT draws the picture from the
+// host and settings variables onto the window and leaves it validated.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "host_state.h"
 #include "memory_surface.h"
-#include "paint_cover.h"
 #include "paint_screen.h"
 #include "picture.h"
 #include "settings.h"
@@ -99,66 +95,5 @@ TEST_F(SaverPaint, PreviewAndAnEmptySizeArePaintedToo) {
   UpdateWindow(window_);
   EXPECT_FALSE(GetUpdateRect(window_, nullptr, FALSE));
 }
-
-LRESULT CALLBACK CoverPaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT) {
-    PaintCover(window, 40);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
-
-struct CoverCase {
-  const char* name;
-  bool stars;
-};
-std::ostream& operator<<(std::ostream& os, const CoverCase& c) { return os << c.name; }
-
-class CoverPaint : public testing::TestWithParam<CoverCase> {};
-
-TEST_P(CoverPaint, FillsTheWholeWindowWithTheBackgroundAndStarsWhenOn) {
-  constexpr int Width = 500, Height = 300;
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = CoverPaintProc;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"QuelloraCoverPaintTest";
-  RegisterClassW(&windowClass);
-  // Away from the origin, as a cover on a second monitor is.
-  const HWND window = CreateWindowExW(WS_EX_TOPMOST, L"QuelloraCoverPaintTest", L"", WS_POPUP, 300, 200, Width,
-                                      Height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  ASSERT_TRUE(window);
-  ShowStars = GetParam().stars;
-  ShowWindow(window, SW_SHOW);
-  UpdateWindow(window);
-  EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE)) << "the paint surface was not released";
-  MemorySurface copy(Width, Height);
-  const HDC dc = GetDC(window);
-  BitBlt(copy.Dc(), 0, 0, Width, Height, dc, 0, 0, SRCCOPY);
-  ReleaseDC(window, dc);
-  DestroyWindow(window);
-
-  int background = 0, stars = 0, other = 0;
-  for (int y = 1; y < Height - 1; ++y)
-    for (int x = 1; x < Width - 1; ++x) {
-      const Colour p = copy.Pixel(x, y);
-      if (p == BackgroundColour) ++background;
-      else if (p == StarColour) ++stars;
-      else ++other;
-    }
-  EXPECT_EQ(copy.Pixel(0, 0), Black);
-  EXPECT_EQ(copy.Pixel(Width - 1, Height - 1), Black);
-  if (GetParam().stars) {
-    // Forty stars of a few pixels each, some possibly overlapping.
-    EXPECT_GT(stars, 40);
-    EXPECT_LT(stars + other, 40 * 60);
-  } else {
-    EXPECT_EQ(stars + other, 0) << "nothing but the background without stars";
-  }
-  EXPECT_GT(background, (Width - 2) * (Height - 2) * 9 / 10);
-}
-
-INSTANTIATE_TEST_SUITE_P(SaverPaint, CoverPaint,
-                         testing::Values(CoverCase{"StarsOn", true}, CoverCase{"StarsOff", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
