@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <mutex>
+#include <new>
 #include <vector>
 
 #include "cover_picture.h"
@@ -27,8 +28,13 @@ std::vector<Cover> Covers;
 std::mutex CoversLock;
 
 BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
-  reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back({rect->left, rect->top, rect->right, rect->bottom});
-  return TRUE;
+  // No exception may pass through the system's code: out of memory ends the list.
+  try {
+    reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back({rect->left, rect->top, rect->right, rect->bottom});
+    return TRUE;
+  } catch (...) {
+    return FALSE;
+  }
 }
 
 std::int64_t Area(const ScreenRect& r) { return std::int64_t{r.Width()} * r.Height(); }
@@ -58,6 +64,14 @@ std::vector<ScreenRect> MonitorRects() {
 }
 
 CoverWindows::CoverWindows() {
+  try {
+    MakeCovers();
+  } catch (const std::bad_alloc&) {
+    // Out of memory: the monitors covered so far stay covered, and the saver runs.
+  }
+}
+
+void CoverWindows::MakeCovers() {
   RECT frame{};
   GetWindowRect(SaverWindow, &frame);
   const ScreenRect saver{frame.left, frame.top, frame.right, frame.bottom};

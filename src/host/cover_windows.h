@@ -20,6 +20,9 @@ class CoverWindows {
   ~CoverWindows();
   CoverWindows(const CoverWindows&) = delete;
   CoverWindows& operator=(const CoverWindows&) = delete;
+
+ private:
+  static void MakeCovers();
 };
 
 // Asks each cover window for a repaint (new stars); from the redraw thread at
