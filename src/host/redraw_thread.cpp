@@ -2,6 +2,7 @@
 // when the minute changes, and ends the message loop once closing is allowed.
 #include <windows.h>
 
+#include "cover_windows.h"
 #include "host.h"
 #include "host_state.h"
 #include "minute_repaint.h"
@@ -28,7 +29,10 @@ DWORD WINAPI RedrawThread(LPVOID) {
   MinuteRepaint minuteRepaint(LocalMinuteOfDay());
 
   for (;;) {
-    if (minuteRepaint.Poll(LocalMinuteOfDay())) InvalidateRect(SaverWindow, nullptr, FALSE);
+    if (minuteRepaint.Poll(LocalMinuteOfDay())) {
+      InvalidateRect(SaverWindow, nullptr, FALSE);
+      InvalidateCoverWindows();  // their stars are new every minute too
+    }
     Sleep(1000);
     if (CloseRequested) break;
     // A program that ends without destroying the preview's parent sends the

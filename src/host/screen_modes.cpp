@@ -1,6 +1,7 @@
 // The two screen modes, full screen and preview, and the message loop they share.
 #include <windows.h>
 
+#include "cover_windows.h"
 #include "host.h"
 #include "host_state.h"
 #include "unique_handle.h"
@@ -34,6 +35,8 @@ void RunFullScreen(RedrawThreadStarter startRedrawThread) {
   // Without a window, or without the thread that ends the loop, nothing would
   // ever end the message loop: the screen is given back instead.
   if (CreateSaverWindow(desktop.right - desktop.left, desktop.bottom - desktop.top, nullptr)) {
+    // The other monitors are covered too, until the loop ends.
+    const CoverWindows covers;
     if (startRedrawThread()) {
       UINT scratch = 0;
       SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 1, &scratch, 0);

@@ -10,8 +10,26 @@ int Length(std::u16string_view text) { return static_cast<int>(text.size()); }
 
 }  // namespace
 
-GdiCanvas::GdiCanvas(HDC dc, GdiTally& tally)
-    : dc_(dc), tally_(tally), pen_(dc), brush_(dc), fontSlot_(dc) {
+UnitMapping::UnitMapping(HDC dc, const PictureFrame& frame) : dc_(dc) {
+  if (!frame.Scaled()) return;
+  previousMode_ = SetMapMode(dc, MM_ANISOTROPIC);
+  // The window extent first: under MM_ANISOTROPIC the viewport is set against it.
+  SetWindowExtEx(dc, frame.Width, frame.Height, &previousWindow_);
+  SetViewportExtEx(dc, frame.PixelWidth, frame.PixelHeight, &previousViewport_);
+}
+
+UnitMapping::~UnitMapping() {
+  if (!previousMode_) return;
+  SetMapMode(dc_, previousMode_);
+  // Extents only count, and can only be set, in the scalable modes.
+  if (previousMode_ == MM_ANISOTROPIC || previousMode_ == MM_ISOTROPIC) {
+    SetWindowExtEx(dc_, previousWindow_.cx, previousWindow_.cy, nullptr);
+    SetViewportExtEx(dc_, previousViewport_.cx, previousViewport_.cy, nullptr);
+  }
+}
+
+GdiCanvas::GdiCanvas(HDC dc, GdiTally& tally, const PictureFrame& frame)
+    : dc_(dc), tally_(tally), mapping_(dc, frame), pen_(dc), brush_(dc), fontSlot_(dc) {
   font_.lfHeight = 15;
   font_.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(font_.lfFaceName, L"Tahoma", LF_FACESIZE);

@@ -1,15 +1,20 @@
 // The picture painted by GDI: object bookkeeping over many paints into a
-// memory bitmap, and the pixels of the snapshot tool's image at known points.
+// memory bitmap, the pixels of the snapshot tool's image at known points, and
+// the picture at the display's scale.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "bmp_file.h"
+#include "cover_picture.h"
 #include "dial_geometry.h"
 #include "gdi_canvas.h"
 #include "memory_surface.h"
@@ -90,6 +95,31 @@ TEST(GdiPaint, ReplacedObjectsAreGoneAndTheLastIsDeletedAfterDeselection) {
   EXPECT_EQ(tally.Deleted, 2u);
 }
 
+// The rectangle of the picture's size in units must land on the window's last
+// pixels: one short leaves a column of what was there before, one over loses
+// the black edge. And the context gets its mapping back.
+TEST(GdiPaint, ScaledBackgroundReachesEveryEdgePixel) {
+  struct {
+    std::int32_t width, height, dpi;
+  } const cases[] = {{640, 480, 96}, {1366, 768, 120}, {1280, 800, 144}, {1366, 768, 144}, {1001, 751, 192}};
+  for (const auto& c : cases) {
+    MemorySurface surface(c.width, c.height);
+    PatBlt(surface.Dc(), 0, 0, c.width, c.height, WHITENESS);  // so an unpainted pixel shows
+    const PictureFrame frame = FrameAtDpi(c.width, c.height, c.dpi, c.dpi);
+    GdiTally tally;
+    {
+      GdiCanvas canvas(surface.Dc(), tally, frame);
+      PaintCover(canvas, {frame.Width, frame.Height, false, 0, 0});
+    }
+    const std::int32_t right = c.width - 1, bottom = c.height - 1;
+    for (const Point p : {Point{0, 0}, Point{right, 0}, Point{0, bottom}, Point{right, bottom}})
+      EXPECT_EQ(surface.Pixel(p.X, p.Y), Black) << p.X << ',' << p.Y << " at " << c.dpi;
+    for (const Point p : {Point{right - 1, bottom - 1}, Point{1, 1}})
+      EXPECT_EQ(surface.Pixel(p.X, p.Y), BackgroundColour) << p.X << ',' << p.Y << " at " << c.dpi;
+    EXPECT_EQ(GetMapMode(surface.Dc()), MM_TEXT);
+  }
+}
+
 // Runs quellora-snapshot (path in QUELLORA_SNAPSHOT, a Unix path under Wine) and
 // reads the image it wrote.
 std::optional<BmpImage> Snapshot(const std::wstring& extra) {
@@ -122,6 +152,44 @@ std::optional<BmpImage> Snapshot(const std::wstring& extra) {
   return DecodeBmp24(bytes.str());
 }
 
+// Full-strength pixels of ink among all pixels that are not background, in a
+// box: text drawn at its size has solid strokes with a thin soft edge, text
+// blown up from a smaller picture is soft all through.
+double SolidShare(const BmpImage& image, Box box, std::uint32_t ink) {
+  int solid = 0, marked = 0;
+  for (int y = box.Top; y < box.Bottom; ++y)
+    for (int x = box.Left; x < box.Right; ++x) {
+      const std::uint32_t p = image.Pixel(x, y);
+      if (p == BackgroundColour) continue;
+      ++marked;
+      solid += p == ink;
+    }
+  return marked ? static_cast<double>(solid) / marked : 0;
+}
+
+// The picture blown up 1.5 times, each pixel interpolated between its four
+// nearest neighbours: what scaling the 96-DPI picture would give.
+BmpImage BlownUp(const BmpImage& image) {
+  BmpImage out{image.Width * 3 / 2, image.Height * 3 / 2, {}};
+  const std::int32_t stride = (out.Width * 3 + 3) & ~3;
+  out.Rows.assign(static_cast<std::size_t>(stride) * out.Height, 0);
+  for (int y = 0; y < out.Height; ++y)
+    for (int x = 0; x < out.Width; ++x) {
+      const double sx = std::clamp((x + 0.5) / 1.5 - 0.5, 0.0, image.Width - 1.0);
+      const double sy = std::clamp((y + 0.5) / 1.5 - 0.5, 0.0, image.Height - 1.0);
+      const int x0 = static_cast<int>(sx), y0 = static_cast<int>(sy);
+      const int x1 = std::min(x0 + 1, image.Width - 1), y1 = std::min(y0 + 1, image.Height - 1);
+      std::uint8_t* p = out.Rows.data() + static_cast<std::size_t>(out.Height - 1 - y) * stride + 3 * x;
+      for (int shift = 0; shift < 24; shift += 8) {
+        const auto c = [&](int px, int py) { return (image.Pixel(px, py) >> shift) & 0xFF; };
+        const double top = std::lerp(c(x0, y0), c(x1, y0), sx - x0);
+        const double low = std::lerp(c(x0, y1), c(x1, y1), sx - x0);
+        p[2 - shift / 8] = static_cast<std::uint8_t>(std::lround(std::lerp(top, low, sy - y0)));
+      }
+    }
+  return out;
+}
+
 bool Near(const BmpImage& image, Point p, int reach, std::uint32_t colour) {
   for (int y = p.Y - reach; y <= p.Y + reach; ++y)
     for (int x = p.X - reach; x <= p.X + reach; ++x)
@@ -151,6 +219,25 @@ TEST(SnapshotImage, PixelsAtKnownPoints) {
   for (int y = 545; y < 605; ++y)
     for (int x = 860; x < 1060; ++x) white += image->Pixel(x, y) == White;
   EXPECT_GT(white, 200);
+}
+
+TEST(SnapshotImage, TextAt144DpiIsDrawnAtItsSizeNotBlownUp) {
+  const auto at96 = Snapshot(L"--size 1280x720");
+  const auto at144 = Snapshot(L"--size 1920x1080 --dpi 144");
+  ASSERT_TRUE(at96 && at144);
+  const BmpImage blownUp = BlownUp(*at96);
+  struct Place {
+    const char* what;
+    Box box;  // in the 1920x1080 pixels
+    std::uint32_t ink;
+  };
+  for (const Place& place : {Place{"close hint", {10, 10, 260, 45}, FrameTextColour},
+                             Place{"clock", {760, 545, 1160, 660}, White}}) {
+    const double crisp = SolidShare(*at144, place.box, place.ink);
+    const double blurred = SolidShare(blownUp, place.box, place.ink);
+    EXPECT_GT(crisp, 0.2) << place.what;
+    EXPECT_GT(crisp, 2 * blurred) << place.what << ": " << crisp << " against " << blurred;
+  }
 }
 
 TEST(SnapshotImage, PreviewHasNoRing) {

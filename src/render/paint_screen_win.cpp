@@ -1,6 +1,6 @@
 // The saver's WM_PAINT: opens the paint surface of SaverWindow, reads the local
 // clock once, and draws the picture through GDI from the settings and the
-// host's window size.
+// host's window size, at the display's scale.
 #include <windows.h>
 
 #include "gdi_canvas.h"
@@ -8,39 +8,13 @@
 #include "paint_screen.h"
 #include "picture.h"
 #include "settings.h"
+#include "window_paint_win.h"
 
 namespace {
-
-// BeginPaint and EndPaint as one object, so the surface is released however
-// the drawing ends. The canvas lives inside it and gives back its objects first.
-class PaintSurface {
-public:
-  explicit PaintSurface(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  ~PaintSurface() { EndPaint(window_, &paint_); }
-  PaintSurface(const PaintSurface&) = delete;
-  PaintSurface& operator=(const PaintSurface&) = delete;
-
-  HDC Dc() const { return dc_; }
-
-private:
-  HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_;
-};
 
 TDateTime FromSystemTime(const SYSTEMTIME& t) {
   return ComposeDateTime(EncodeDate(t.wYear, t.wMonth, t.wDay),
                          EncodeTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds));
-}
-
-// Different on every paint: the reading's milliseconds since the start of the year 1601.
-std::uint32_t StarSeedOf(const SYSTEMTIME& t) {
-  FILETIME file{};
-  SystemTimeToFileTime(&t, &file);
-  ULARGE_INTEGER ticks{};
-  ticks.LowPart = file.dwLowDateTime;
-  ticks.HighPart = file.dwHighDateTime;
-  return static_cast<std::uint32_t>(ticks.QuadPart / 10000);
 }
 
 }  // namespace
@@ -53,9 +27,10 @@ void PaintScreen() {
   try {
     SYSTEMTIME now{};
     GetLocalTime(&now);
+    const PictureFrame frame = FrameOnDisplay(surface.Dc(), ScreenWidth.load(), ScreenHeight.load());
     ScreenInputs inputs;
-    inputs.Width = ScreenWidth.load();
-    inputs.Height = ScreenHeight.load();
+    inputs.Width = frame.Width;
+    inputs.Height = frame.Height;
     inputs.IsPreview = IsPreview;
     inputs.Rus = Rus;
     inputs.ShowStars = ShowStars;
@@ -65,7 +40,7 @@ void PaintScreen() {
     inputs.TimeSeparator = CurrentRegionalFormats().TimeSeparator;
     inputs.StarSeed = StarSeedOf(now);
     GdiTally tally;
-    GdiCanvas canvas(surface.Dc(), tally);
+    GdiCanvas canvas(surface.Dc(), tally, frame);
     PaintScreen(canvas, inputs);
   } catch (...) {
     // Out of memory while building a text: the picture stays as far as it got.

@@ -2,27 +2,11 @@
 #include "picture.h"
 
 #include "dial_geometry.h"
+#include "picture_ground.h"
 #include "screen_texts.h"
 #include "star_field.h"
 
 namespace {
-
-void PaintBackground(Canvas& canvas, const ScreenInputs& in) {
-  // Drawn with the surface's default pen: a one-pixel black frame at the edges.
-  canvas.SelectBrush(BackgroundColour);
-  canvas.Rectangle({0, 0, in.Width, in.Height});
-}
-
-void PaintStars(Canvas& canvas, const ScreenInputs& in) {
-  canvas.SetTextColor(StarColour);
-  canvas.SetTransparentMode();
-  StarRandom random(in.StarSeed);
-  for (int i = 0; i < StarCount; ++i) {
-    const std::int32_t x = random.Below(in.Width);
-    const std::int32_t y = random.Below(in.Height);
-    canvas.Text({x, y}, u"*");
-  }
-}
 
 void PaintDial(Canvas& canvas, Point c) {
   canvas.SelectFont({15, false});
@@ -113,10 +97,10 @@ void PaintFrameTexts(Canvas& canvas, const ScreenInputs& in) {
 }  // namespace
 
 void PaintScreen(Canvas& canvas, const ScreenInputs& in) {
-  PaintBackground(canvas, in);
+  PaintBackground(canvas, in.Width, in.Height);
   // The scan is recomputed on every paint; it is cheap next to the drawing.
   const ModelFrame frame = ComputeModelFrame(in.Now, in.BirthMoment);
-  if (in.ShowStars && !in.IsPreview) PaintStars(canvas, in);
+  if (in.ShowStars && !in.IsPreview) PaintStarField(canvas, in.Width, in.Height, in.StarSeed, StarCount);
 
   const Point c = DialCentre(in.Width, in.Height);
   PaintDial(canvas, c);

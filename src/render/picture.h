@@ -11,6 +11,8 @@
 
 // Everything one paint depends on, read once by the caller.
 struct ScreenInputs {
+  // The picture's size in units of a 96-DPI display (its pixels at 96 DPI); the
+  // canvas maps them onto the window at the display's scale.
   std::int32_t Width = 0;
   std::int32_t Height = 0;
   bool IsPreview = false;

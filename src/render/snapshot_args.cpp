@@ -10,7 +10,7 @@
 const char SnapshotUsage[] =
     "usage: quellora-snapshot --now \"YYYY-MM-DD HH:MM\" --birth \"YYYY-MM-DD HH:MM\"\n"
     "         [--lang en|ru] [--user NAME] [--stars on|off] [--size WIDTHxHEIGHT]\n"
-    "         [--preview] [--list FILE] [--image FILE.bmp]\n";
+    "         [--dpi N] [--preview] [--list FILE] [--image FILE.bmp]\n";
 
 namespace {
 
@@ -64,7 +64,7 @@ std::variant<SnapshotOptions, SnapshotArgError> ParseSnapshotArgs(
     const bool flag = option == "--preview" || option == "--help";
     const bool known = flag || option == "--now" || option == "--birth" || option == "--lang" ||
                        option == "--user" || option == "--stars" || option == "--size" ||
-                       option == "--list" || option == "--image";
+                       option == "--dpi" || option == "--list" || option == "--image";
     if (!known) return SnapshotArgError{"quellora-snapshot: unknown argument \"" + option + "\""};
     if (!seen.insert(option).second) return Bad(option, "given more than once");
     if (option == "--help") {
@@ -100,6 +100,14 @@ std::variant<SnapshotOptions, SnapshotArgError> ParseSnapshotArgs(
                                ", got \"" + value + "\"");
       options.Width = *width;
       options.Height = *height;
+    } else if (option == "--dpi") {
+      std::int32_t dpi = 0;
+      const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), dpi);
+      if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
+          dpi < MinSnapshotDpi || dpi > MaxSnapshotDpi)
+        return Bad(option, "expected a whole number from " + std::to_string(MinSnapshotDpi) + " to " +
+                               std::to_string(MaxSnapshotDpi) + ", got \"" + value + "\"");
+      options.Dpi = dpi;
     } else if (option == "--list" || option == "--image") {
       if (value.empty()) return Bad(option, "empty file name");
       if (option == "--list") {

@@ -19,6 +19,7 @@ struct SnapshotOptions {
   bool Stars = false;
   std::int32_t Width = 1920;
   std::int32_t Height = 1080;
+  std::int32_t Dpi = 96;  // the display's scale: --size is in pixels, the list in 96-DPI units
   bool Preview = false;
   std::optional<std::filesystem::path> List;
   std::optional<std::filesystem::path> Image;
@@ -30,6 +31,8 @@ struct SnapshotArgError {
 };
 
 inline constexpr std::int32_t MaxSnapshotSide = 16384;
+inline constexpr std::int32_t MinSnapshotDpi = 48;
+inline constexpr std::int32_t MaxSnapshotDpi = 480;
 
 // args without the program name, UTF-8. imageAllowed: whether this build can
 // write images (the Windows one).

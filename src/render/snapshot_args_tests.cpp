@@ -25,12 +25,13 @@ TEST(ParseSnapshotArgs, DefaultsAndValues) {
   EXPECT_FALSE(o.Stars);
   EXPECT_EQ(o.Width, 1920);
   EXPECT_EQ(o.Height, 1080);
+  EXPECT_EQ(o.Dpi, 96);
   EXPECT_FALSE(o.Preview);
   EXPECT_FALSE(o.List);
   EXPECT_FALSE(o.Image);
 
   parsed = ParseSnapshotArgs(With({"--lang", "ru", "--user", "Анна \"А\"", "--stars", "on", "--size",
-                                   "640x1", "--preview", "--list", "ops.txt", "--image", "p.bmp"}),
+                                   "640x1", "--dpi", "144", "--preview", "--list", "ops.txt", "--image", "p.bmp"}),
                              true);
   ASSERT_TRUE(std::holds_alternative<SnapshotOptions>(parsed));
   o = std::get<SnapshotOptions>(parsed);
@@ -39,6 +40,7 @@ TEST(ParseSnapshotArgs, DefaultsAndValues) {
   EXPECT_TRUE(o.Stars);
   EXPECT_EQ(o.Width, 640);
   EXPECT_EQ(o.Height, 1);
+  EXPECT_EQ(o.Dpi, 144);
   EXPECT_TRUE(o.Preview);
   EXPECT_EQ(o.List->filename(), "ops.txt");
   EXPECT_EQ(o.Image->filename(), "p.bmp");
@@ -65,6 +67,12 @@ TEST(ParseSnapshotArgs, EachFaultNamesItsArgument) {
       {With({"--size", "x10"}), true, "--size"},
       {With({"--size", "0x10", "--image", "a.bmp"}), true, "--size: an image needs"},
       {With({"--image", "a.bmp"}), false, "--image: only the Windows build"},
+      {With({"--dpi", "47"}), true, "--dpi: expected a whole number from 48 to 480"},
+      {With({"--dpi", "481"}), true, "--dpi: expected"},
+      {With({"--dpi", "144.0"}), true, "--dpi: expected"},
+      {With({"--dpi", "-96"}), true, "--dpi: expected"},
+      {With({"--dpi", ""}), true, "--dpi: expected"},
+      {With({"--dpi"}), true, "--dpi: missing value"},
       {With({"--list", ""}), true, "--list: empty file name"},
       {With({"--user", "\xFF"}), true, "--user: not valid UTF-8"},
       {With({"--now", "2021-07-10 09:40"}), true, "--now: given more than once"},

@@ -30,6 +30,7 @@ bad --size "$@" "${now[@]}" --size 1920by1080
 bad --now "$@" --birth "1985-07-01 08:30"
 bad --lang "$@" "${now[@]}" --lang fr
 bad --bogus "$@" "${now[@]}" --bogus
+bad --dpi "$@" "${now[@]}" --dpi 500
 if [[ $build == native ]]; then bad --image "$@" "${now[@]}" --image pic.bmp; fi
 
 rm -f ops.txt
@@ -51,7 +52,15 @@ run "$@" "${now[@]}" --stars on --lang ru --user 'Анна "Ш"' --list ops.txt
 grep -q '"Анна \\"Ш\\", 01.07.1985 08:30"$' ops.txt || fail "no Russian user line"
 grep -q '"10 Июл 2021"$' ops.txt || fail "no Russian date"
 
+# --size in pixels, the list in 96-DPI units: at 144 DPI 1920x1080 pixels hold 1280x720 units.
+run "$@" "${now[@]}" --size 1920x1080 --dpi 144 --list ops.txt
+[[ $rc == 0 ]] || fail "dpi: exit code $rc: $err"
+[[ $(sed -n 2p ops.txt) == "Rectangle 0 0 1280 720" ]] || fail "dpi: second line: $(sed -n 2p ops.txt)"
+
 if [[ $build == windows ]]; then
+  run "$@" "${now[@]}" --size 33x20 --dpi 192 --image pic.bmp
+  [[ $rc == 0 ]] || fail "image at 192 DPI: exit code $rc: $err"
+  [[ $(stat -c %s pic.bmp) == 2054 ]] || fail "image at 192 DPI: $(stat -c %s pic.bmp) bytes, wanted the 33x20 pixels' 2054"
   run "$@" "${now[@]}" --size 33x20 --image pic.bmp
   [[ $rc == 0 ]] || fail "image: exit code $rc: $err"
   [[ $(head -c 2 pic.bmp) == BM ]] || fail "image: not a BMP"

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "display_scale.h"
 #include "picture.h"
 #include "recording_canvas.h"
 
@@ -21,6 +22,7 @@ inline constexpr bool SnapshotDrawsImages =
     false;
 #endif
 
-SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, bool wantImage);
+// inputs in the frame's units; an image has the frame's pixels.
+SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, const PictureFrame& frame, bool wantImage);
 // ":" natively; the user's locale's time separator under Windows.
 std::u16string SnapshotTimeSeparator();

@@ -11,14 +11,14 @@
 #include "settings.h"
 #include "snapshot_draw.h"
 
-SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, bool wantImage) {
+SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, const PictureFrame& frame, bool wantImage) {
   SnapshotPicture picture;
   try {
     // A 0 by 0 window still needs a bitmap of at least one pixel to draw into.
-    MemorySurface surface(std::max(inputs.Width, 1), std::max(inputs.Height, 1));
+    MemorySurface surface(std::max(frame.PixelWidth, 1), std::max(frame.PixelHeight, 1));
     GdiTally tally;
     {
-      GdiCanvas gdi(surface.Dc(), tally);
+      GdiCanvas gdi(surface.Dc(), tally, frame);
       RecordingCanvas canvas(&gdi);
       PaintScreen(canvas, inputs);
       picture.Ops = canvas.Ops();

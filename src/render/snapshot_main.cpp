@@ -30,9 +30,10 @@ int RunSnapshot(const std::vector<std::string>& args) {
     return 0;
   }
 
+  const PictureFrame frame = FrameAtDpi(options.Width, options.Height, options.Dpi, options.Dpi);
   ScreenInputs inputs;
-  inputs.Width = options.Width;
-  inputs.Height = options.Height;
+  inputs.Width = frame.Width;
+  inputs.Height = frame.Height;
   inputs.IsPreview = options.Preview;
   inputs.Rus = options.Rus;
   inputs.ShowStars = options.Stars;
@@ -44,7 +45,7 @@ int RunSnapshot(const std::vector<std::string>& args) {
   // The same moment always gives the same stars, so snapshots can be compared.
   inputs.StarSeed = static_cast<std::uint32_t>(std::llround(options.Now * MinutesPerDay));
 
-  const SnapshotPicture picture = DrawSnapshot(inputs, options.Image.has_value());
+  const SnapshotPicture picture = DrawSnapshot(inputs, frame, options.Image.has_value());
   if (!picture.Fault.empty()) return Fail("quellora-snapshot: " + picture.Fault);
   if (options.List) {
     const std::string error = WriteFileWhole(*options.List, FormatOps(picture.Ops));

@@ -1,0 +1,35 @@
+// The cover windows of a full-screen run: one topmost pop-up over each monitor
+// that the saver window leaves uncovered, so that nothing on the other
+// monitors stays readable while the saver runs.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "monitor_layout.h"
+
+inline constexpr wchar_t CoverClassName[] = L"QuelloraScreenSaverCoverClass";
+
+// Made on the main thread after SaverWindow and before the redraw thread
+// starts; gone, all of them, when the object goes at the end of the run. With
+// one monitor nothing is made.
+class CoverWindows {
+ public:
+  CoverWindows();
+  ~CoverWindows();
+  CoverWindows(const CoverWindows&) = delete;
+  CoverWindows& operator=(const CoverWindows&) = delete;
+
+ private:
+  static void MakeCovers();
+};
+
+// Asks each cover window for a repaint (new stars); from the redraw thread at
+// the minute, while the covers exist.
+void InvalidateCoverWindows();
+
+// Every monitor's rectangle, in the order the system lists them.
+std::vector<ScreenRect> MonitorRects();
+
+LRESULT CALLBACK CoverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
