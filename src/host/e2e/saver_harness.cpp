@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 
 namespace e2e {
 namespace {
@@ -37,13 +36,6 @@ void DeleteFolder(const std::wstring& folder) {
     } while (FindNextFileW(search.get(), &found));
   }
   RemoveDirectoryW(folder.c_str());
-}
-
-std::atomic<int> moveCount{0};
-
-LRESULT CALLBACK CountMoves(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && wParam == WM_MOUSEMOVE) ++moveCount;
-  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
@@ -152,19 +144,8 @@ HWND SaverProcess::WaitForWindow(Milliseconds timeout, HWND parent) {
         return search.found != nullptr || !Running();
       },
       timeout);
-  movesAtWindow_ = HardwareMoves();
   return search.found;
 }
-
-int SaverProcess::HardwareMovesSinceWindow() const { return HardwareMoves() - movesAtWindow_; }
-
-bool InstallMoveCounter() {
-  // Kept for the whole run; the system removes it when the program ends.
-  static const HHOOK hook = SetWindowsHookExW(WH_MOUSE_LL, CountMoves, GetModuleHandleW(nullptr), 0);
-  return hook != nullptr;
-}
-
-int HardwareMoves() { return moveCount; }
 
 std::wstring ClassNameOf(HWND window) {
   wchar_t name[256] = {};

@@ -24,8 +24,8 @@ std::wstring PasswordCplStandIn();
 std::wstring MprStandIn();
 std::wstring PreviewParentProgram();
 
-// Runs this thread's messages (the low-level mouse hook and the test's own
-// windows need them) until done() holds or the time runs out; returns done().
+// Runs this thread's messages (the test's own windows need them) until done()
+// holds or the time runs out; returns done().
 template <typename Condition>
 bool PumpUntil(Condition done, Milliseconds timeout);
 void PumpFor(Milliseconds duration);
@@ -81,18 +81,9 @@ class SaverProcess {
   // The saver's top-level window, or its child of parent, once it exists and is visible.
   HWND WaitForWindow(Milliseconds timeout, HWND parent = nullptr);
 
-  // Mouse moves of the hardware (Wine makes one by itself now and then) seen
-  // system-wide since the window was found; posted messages are not counted.
-  int HardwareMovesSinceWindow() const;
-
  private:
   ChildProcess child_;
-  int movesAtWindow_ = 0;
 };
-
-// The low-level mouse hook behind HardwareMovesSinceWindow; installed once per test program.
-bool InstallMoveCounter();
-int HardwareMoves();
 
 std::wstring ClassNameOf(HWND window);
 std::wstring TitleOf(HWND window);
