@@ -83,6 +83,20 @@ quellora_keys() {
     grep -iv '\\\\AppDefaults\\\\quellora-setup' || true
 }
 
+# The uninstaller's copy of itself cannot delete itself: whatever of it stays
+# in the temporary folder must be marked for deletion at the next start.
+temp_files() { (cd "$user_dir/Temp" 2>/dev/null && find . -type f | sort); }
+check_temp_left() {  # TEMP_FILES_BEFORE
+  local pending file
+  pending=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' \
+              /v PendingFileRenameOperations 2>/dev/null | tr -d '\r')
+  while read -r file; do
+    [[ -n $file ]] || continue
+    file="C:\\users\\$(id -un)\\Temp\\$(tr / '\\' <<<"${file#./}")"
+    [[ $pending == *"$file"* ]] || fail "left in the temporary folder, not marked for deletion: $file"
+  done < <(comm -13 <(printf '%s\n' "$1") <(temp_files))
+}
+
 wait_gone() {  # UNIX_PATH SECONDS: true once the path is gone
   local i
   for ((i = 0; i < $2 * 10; i++)); do [[ -e $1 ]] || return 0; sleep 0.1; done
@@ -216,8 +230,9 @@ case_silent() {  # KIND INSTALLER_ARGS...
   reg_set "$desktop" SCRNSAVE.EXE 'C:\windows\system32\previous.scr'
   reg_set "$desktop" ScreenSaveActive 0
   reg_set "$settings" User "Ada Example"
-  local before
+  local before temp_before
   before=$(files_of_drive)
+  temp_before=$(temp_files)
 
   install_silently "$@" || fail "the silent install failed"
   check_installed "$kind"
@@ -227,6 +242,7 @@ case_silent() {  # KIND INSTALLER_ARGS...
 
   uninstall_quietly "${where[entry]}" "${where[folder]}"
   check_nothing_left "$kind" "$before"
+  check_temp_left "$temp_before"
   expect_value "$desktop" SCRNSAVE.EXE 'C:\windows\system32\previous.scr'
   expect_value "$desktop" ScreenSaveActive 0
   expect_value "$settings" User "Ada Example"
