@@ -25,15 +25,15 @@
 !macroend
 
 ; OUT := 1 when the saver path PATH (as stored under SCRNSAVE.EXE, short or
-; long, any case) names $ScrPath, else 0.
-!macro IsOurSaver PATH OUT
+; long, any case) names the file OURS, else 0.
+!macro IsOurSaver PATH OURS OUT
   StrCpy ${OUT} 0
   ${If} ${PATH} != ""
-    ${If} ${PATH} == $ScrPath
+    ${If} ${PATH} == ${OURS}
       StrCpy ${OUT} 1
     ${Else}
       GetFullPathName /SHORT $R8 "${PATH}"
-      GetFullPathName /SHORT $R9 "$ScrPath"
+      GetFullPathName /SHORT $R9 "${OURS}"
       ${If} $R8 != ""
       ${AndIf} $R8 == $R9
         StrCpy ${OUT} 1

@@ -30,6 +30,9 @@ Var AllUsers       ; 1: installed for every user of the machine
 Var ScrPath        ; where quellora.scr goes
 Var FolderIsNew    ; 1: this run created the install folder
 Var ParentIsNew    ; 1: ... and the folder that holds it (a first per-user program)
+Var OldScrPath     ; the saver of an earlier install, "" when there is none
+Var OldFolder      ; ... and its folder
+Var OldMadeParent  ; ... and 1 when that install made the folder holding it
 Var RemoveSettings ; uninstaller: the user ticked "remove my settings"
 Var RemoveBox
 
@@ -107,6 +110,11 @@ Function .onInit
   ${GetOptions} $2 "/D=" $2
   ${IfNot} ${Errors}
   ${AndIf} $2 != ""
+    ; A quoted "/D=..." leaves its closing quote on the folder.
+    StrCpy $3 $2 1 -1
+    ${If} $3 == '"'
+      StrCpy $2 $2 -1
+    ${EndIf}
     StrCpy $INSTDIR $2
   ${EndIf}
   ; Else an earlier install of the same kind is upgraded in its own folder.
@@ -192,6 +200,9 @@ Section "Quellora" SectionQuellora
   ${If} $AllUsers = 0
     StrCpy $ScrPath "$INSTDIR\quellora.scr"
   ${EndIf}
+  ReadRegStr $OldScrPath SHCTX "${UNINSTALL_KEY}" "ScreenSaverPath"
+  ReadRegStr $OldFolder SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+  ReadRegDWORD $OldMadeParent SHCTX "${UNINSTALL_KEY}" "MadeParentFolder"
 
   ; Files first, under staging names, so that an unwritable folder or a full
   ; disk stops the install with the system untouched.
@@ -223,9 +234,13 @@ Section "Quellora" SectionQuellora
   DetailPrint "$ScrPath"
 
   ; The saver selected until now is remembered for the uninstaller, unless it is
-  ; this very one (an upgrade, or a second install over the first).
+  ; this very one or the earlier install's (an upgrade).
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  !insertmacro IsOurSaver $0 $1
+  !insertmacro IsOurSaver $0 $ScrPath $1
+  ${If} $1 = 0
+  ${AndIf} $OldScrPath != ""
+    !insertmacro IsOurSaver $0 $OldScrPath $1
+  ${EndIf}
   ${If} $1 = 0
     DeleteRegValue SHCTX "${UNINSTALL_KEY}" "PreviousScreenSaver"
     DeleteRegValue SHCTX "${UNINSTALL_KEY}" "PreviousScreenSaveActive"
@@ -251,6 +266,22 @@ Section "Quellora" SectionQuellora
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
   System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_UPDATE_AND_SEND})'
 
+  ; An upgrade into another folder takes the earlier files away, so that the
+  ; entry below names the only copy.
+  ${If} $OldScrPath != ""
+  ${AndIf} $OldScrPath != $ScrPath
+    Delete /REBOOTOK "$OldScrPath"
+  ${EndIf}
+  ${If} $OldFolder != ""
+  ${AndIf} $OldFolder != $INSTDIR
+    Delete "$OldFolder\uninstall.exe"
+    RMDir "$OldFolder"
+    ${If} $OldMadeParent = 1
+      ${GetParent} "$OldFolder" $0
+      RMDir "$0"
+    ${EndIf}
+  ${EndIf}
+
   SetOutPath "$INSTDIR"
   CreateShortcut "$SMPROGRAMS\Quellora.lnk" "$ScrPath" "/c" "$ScrPath" 0 SW_SHOWNORMAL "" "$(ShortcutDescription)"
 
@@ -265,9 +296,12 @@ Section "Quellora" SectionQuellora
   WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
-  ${If} $ParentIsNew = 1
-    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "MadeParentFolder" 1
+  ; An upgrade in place keeps what the first install made.
+  ${If} $OldFolder == $INSTDIR
+  ${AndIf} $OldMadeParent = 1
+    StrCpy $ParentIsNew 1
   ${EndIf}
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "MadeParentFolder" $ParentIsNew
   !insertmacro FileKilobytes "$ScrPath" $0
   !insertmacro FileKilobytes "$INSTDIR\uninstall.exe" $1
   IntOp $0 $0 + $1
@@ -327,7 +361,7 @@ FunctionEnd
 Section "un.Quellora"
   ; The previous saver comes back only while Quellora is still the selected one.
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
-  !insertmacro IsOurSaver $0 $1
+  !insertmacro IsOurSaver $0 $ScrPath $1
   ${If} $1 = 1
     ClearErrors
     ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "PreviousScreenSaver"

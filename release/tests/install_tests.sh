@@ -265,6 +265,20 @@ case_upgrade() {
     if [[ -n $previous ]]; then expect_value "$desktop" SCRNSAVE.EXE "$previous"
     else expect_no_value "$desktop" SCRNSAVE.EXE; fi
   done
+
+  # An upgrade into another folder leaves one install, in the new folder.
+  note "upgrade of a per-user install into another folder"
+  local -A moved=([folder]='C:\Moved\Quellora' [scr]='C:\Moved\Quellora\quellora.scr'
+                  [entry]=${current_user[entry]} [shortcut]=${current_user[shortcut]})
+  before=$(files_of_drive)
+  install_silently /CurrentUser || fail "the first install failed"
+  install_silently /CurrentUser '/D=C:\Moved\Quellora' || fail "the install into another folder failed"
+  check_installed moved
+  [[ -e $(unix_path "${current_user[folder]}") ]] && fail "the earlier folder ${current_user[folder]} is still there"
+  expect_value "${moved[entry]}" PreviousScreenSaver 'C:\windows\system32\previous.scr'
+  uninstall_quietly "${moved[entry]}" "${moved[folder]}"
+  check_nothing_left moved "$before"
+  expect_value "$desktop" SCRNSAVE.EXE 'C:\windows\system32\previous.scr'
 }
 
 # A target folder that cannot be written: silent, the installer stops before
