@@ -108,13 +108,22 @@ wait_exit() {  # PID SECONDS: true once the process ended
   return 1
 }
 # A window of the title (regular expression) to type into: waits for it and
-# puts the pointer on it, since keys go to the window under the pointer.
+# puts the pointer on it, since keys go to the window under the pointer. The
+# installer's caption gains a trailing blank once its work is done.
 point_at_window() {  # TITLE_REGEX SECONDS
   local window
   window=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
   [[ -n $window ]] || return 1
   xdotool mousemove --window "$window" 40 40
   sleep 0.5
+}
+wait_no_window() {  # TITLE_REGEX SECONDS: true once no such window is shown
+  local i
+  for ((i = 0; i < $2 * 10; i++)); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
 }
 # Texts of the visible windows titled TITLE, once one of them says NEEDLE.
 texts_saying() {  # TITLE NEEDLE SECONDS
@@ -176,12 +185,7 @@ open_settings_from_shortcut() {  # SHORTCUT
   wine start "$1"
   if ! point_at_window '^Settings$' 20; then fail "the shortcut $1 opened no settings dialog"; return; fi
   xdotool key Return
-  local i
-  for ((i = 0; i < 50; i++)); do
-    xdotool search --onlyvisible --name '^Settings$' >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "Enter did not close the settings dialog"
+  wait_no_window '^Settings$' 5 || fail "Enter did not close the settings dialog"
 }
 
 # Everything an install of this kind makes, as it should be after it.
@@ -302,7 +306,7 @@ case_bad_target() {
     note "install into $target through the pages"
     wine "$setup" "/D=$target" &
     pid=$!
-    point_at_window "^$caption_en\$" 30 || { fail "no installer window"; kill "$pid"; continue; }
+    point_at_window "^$caption_en ?\$" 30 || { fail "no installer window"; kill "$pid"; continue; }
     xdotool key Return   # Welcome: Next
     sleep 1
     xdotool key Return   # Folder: Install
@@ -313,7 +317,7 @@ case_bad_target() {
     else
       fail "no message about the unwritable folder; the windows say: $texts"
     fi
-    point_at_window "^$caption_en\$" 5
+    point_at_window "^$caption_en ?\$" 5
     xdotool key Return   # the message: OK, back on the folder page
     sleep 1
     xdotool key Escape   # Cancel
@@ -331,17 +335,17 @@ case_bad_target() {
 # The installer speaks the language the saver would: Russian on Russian,
 # Ukrainian and Belarusian systems, English elsewhere. Escape leaves it.
 case_language() {
-  local locale caption pid window
+  local locale caption pid window title
   for run in "ru_RU:Установка Quellora:ru" "uk_UA:Установка Quellora:" "be_BY:Установка Quellora:" \
              "en_US:$caption_en:en" "de_DE:$caption_en:"; do
     IFS=: read -r locale caption shot <<<"$run"
     note "$locale"
     LC_ALL=$locale.UTF-8 wine "$setup" &
     pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^(Quellora Setup|Установка Quellora)\$" | head -1)
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^(Quellora Setup|Установка Quellora) ?\$" | head -1)
     if [[ -z $window ]]; then fail "$locale: no installer window"; kill "$pid"; continue; fi
-    [[ $(xdotool getwindowname "$window") == "$caption" ]] ||
-      fail "$locale: the installer is titled \"$(xdotool getwindowname "$window")\", not \"$caption\""
+    title=$(xdotool getwindowname "$window")
+    [[ ${title% } == "$caption" ]] || fail "$locale: the installer is titled \"$title\", not \"$caption\""
     if [[ -n ${QUELLORA_SCREENSHOTS:-} && -n $shot ]]; then
       sleep 1
       import -window root "$state/root.png"
@@ -368,11 +372,16 @@ case_uninstall_choice() {
     reg_set "$settings" User "Ada Example"
     wine "$(unix_path "${all_users[folder]}\\uninstall.exe")" &
     pid=$!
-    point_at_window '^Quellora Uninstall$' 30 || { fail "no uninstaller window"; kill "$pid"; continue; }
+    point_at_window '^Quellora Uninstall ?$' 30 || { fail "no uninstaller window"; kill "$pid"; continue; }
     [[ $tick == yes ]] && xdotool key space
     xdotool key Return   # Uninstall
     wait_gone "$(unix_path "${all_users[folder]}")" 30 || fail "the uninstaller left ${all_users[folder]}"
-    point_at_window '^Quellora Uninstall$' 10 && xdotool key Return   # Close
+    if point_at_window '^Quellora Uninstall ?$' 10; then
+      xdotool key Return   # Close
+    else
+      fail "the uninstaller's last page did not stay for its Close button"
+    fi
+    wait_no_window '^Quellora Uninstall ?$' 10 || fail "Close did not end the uninstaller"
     timeout 60 wineserver -w
     check_nothing_left all_users "$before"
     if [[ $tick == yes ]]; then
