@@ -1,9 +1,10 @@
-# Quick start: `make test` builds all three configurations and runs every suite;
-# `make run` shows the saver under Wine. Both set up the machine first.
-PRESETS := native windows-x86 windows-x64
+# Quick start: `make test` builds every configuration and runs every suite;
+# `make run` shows the saver under Wine; `make dist` makes the release files in
+# dist/. Each sets up the machine first.
+PRESETS := native windows-x86 windows-x64 windows-x86-release
 JOBS ?= $(shell nproc)
 
-.PHONY: test run setup build $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS)) clean
+.PHONY: test run dist setup build $(addprefix build-,$(PRESETS)) $(addprefix test-,$(PRESETS)) clean
 
 test: setup
 	@$(MAKE) --no-print-directory $(addprefix test-,$(PRESETS))
@@ -20,6 +21,15 @@ $(addprefix build-,$(PRESETS)): build-%:
 $(addprefix test-,$(PRESETS)): test-%: build-%
 	ctest --preset $* -j $(JOBS)
 
+# The release build also tests what `make dist` ships, so the test run makes it.
+test-windows-x86-release: dist
+
+# The stripped 32-bit saver zipped with its read-me, and its installer, in dist/.
+dist: setup
+	cmake --preset windows-x86-release >/dev/null
+	cmake --build --preset windows-x86-release -j $(JOBS) --target dist
+	@ls -l dist
+
 # The product (windows-x86) full screen under Wine: see tools/run-saver.sh.
 run: setup
 	cmake --preset windows-x86 >/dev/null
@@ -27,4 +37,4 @@ run: setup
 	bash tools/run-saver.sh
 
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -1,8 +1,8 @@
 #!/bin/bash
 # Installs what the build and the tests need on Debian 12, when it is missing:
 # compilers, GoogleTest and Google Benchmark, MinGW-w64, 32- and 64-bit Wine,
-# Xvfb, Xorg with the dummy driver (a display of two monitors) and the locales
-# the tests run under. Safe to run again.
+# Xvfb, Xorg with the dummy driver (a display of two monitors), NSIS for the
+# installer and the locales the tests run under. Safe to run again.
 set -euo pipefail
 
 packages=(
@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales
-  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils nsis
 )
 locales=(en_US.UTF-8 ru_RU.UTF-8 uk_UA.UTF-8 be_BY.UTF-8 de_DE.UTF-8 sv_SE.UTF-8)
 

@@ -1,8 +1,10 @@
-// Measures a GUI program under Wine from outside: the time from starting the
+// Measures GUI programs under Wine from outside: the time from starting the
 // process to its first idle message loop (its first paint is then done), and
 // optionally the processor time it uses over a stretch of running.
-//   startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS]
-// Prints one line per run and the median; ends each child it started itself.
+//   startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...
+// Several programs are started in turn, one run of each per round, so that a
+// slow spell of the machine falls on all of them alike. Prints one line per
+// run and each program's median; ends each child it started itself.
 #include <windows.h>
 
 #include <algorithm>
@@ -50,60 +52,88 @@ void EndChild(const PROCESS_INFORMATION& child) {
   }
 }
 
+// One program to measure: its path as Windows sees it, its command line, its runs.
+struct Subject {
+  std::wstring program;
+  std::wstring commandLine;
+  std::vector<double> startups;
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  if (n == 0) return 0;
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Starts the subject once and waits for its first idle message loop; false
+// when it cannot start or never gets there.
+bool MeasureOnce(Subject& subject, int run, int cpuSeconds, double frequency) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION child{};
+  std::wstring line = subject.commandLine;
+  LARGE_INTEGER start, idle;
+  QueryPerformanceCounter(&start);
+  if (!CreateProcessW(subject.program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &child)) {
+    std::fwprintf(stderr, L"cannot start %ls: %lu\n", subject.program.c_str(), GetLastError());
+    return false;
+  }
+  const UniqueHandle process{child.hProcess}, thread{child.hThread};
+  const DWORD waited = WaitForInputIdle(child.hProcess, 30000);
+  QueryPerformanceCounter(&idle);
+  if (waited != 0) {
+    std::fwprintf(stderr, L"%ls run %d: no idle message loop within 30 s\n", subject.program.c_str(), run);
+    EndChild(child);
+    return false;
+  }
+  const double ms = 1000.0 * static_cast<double>(idle.QuadPart - start.QuadPart) / frequency;
+  subject.startups.push_back(ms);
+  std::wprintf(L"%ls run %d: first paint done after %.1f ms\n", subject.program.c_str(), run, ms);
+  if (cpuSeconds > 0) {
+    FILETIME created, exited, kernel0, user0, kernel1, user1;
+    GetProcessTimes(child.hProcess, &created, &exited, &kernel0, &user0);
+    Sleep(static_cast<DWORD>(cpuSeconds) * 1000);
+    GetProcessTimes(child.hProcess, &created, &exited, &kernel1, &user1);
+    std::wprintf(L"%ls run %d: CPU over %d s: %.3f s user, %.3f s kernel\n", subject.program.c_str(), run,
+                 cpuSeconds, Seconds(user1) - Seconds(user0), Seconds(kernel1) - Seconds(kernel0));
+  }
+  EndChild(child);
+  return true;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 4) {
-    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS]\n");
+    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n");
     return 2;
   }
   const int runs = _wtoi(argv[1]);
   const int cpuSeconds = _wtoi(argv[2]);
-  // A Unix path (as CTest passes it) lies on Wine's drive Z:.
-  const std::wstring program = (argv[3][0] == L'/' ? L"Z:" : L"") + std::wstring(argv[3]);
-  std::wstring commandLine = L"\"" + program + L"\"";
-  for (int i = 4; i < argc; ++i) commandLine += L" " + std::wstring(argv[i]);
+  std::vector<Subject> subjects;
+  for (int i = 3; i < argc; ++i) {
+    if (std::wcscmp(argv[i], L"--") == 0) continue;
+    // A Unix path (as CTest passes it) lies on Wine's drive Z:.
+    Subject subject;
+    subject.program = (argv[i][0] == L'/' ? L"Z:" : L"") + std::wstring(argv[i]);
+    subject.commandLine = L"\"" + subject.program + L"\"";
+    while (i + 1 < argc && std::wcscmp(argv[i + 1], L"--") != 0) subject.commandLine += L" " + std::wstring(argv[++i]);
+    subjects.push_back(std::move(subject));
+  }
 
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
-  std::vector<double> startups;
-  for (int run = 0; run < runs; ++run) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION child{};
-    std::wstring line = commandLine;
-    LARGE_INTEGER start, idle;
-    QueryPerformanceCounter(&start);
-    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child)) {
-      std::fwprintf(stderr, L"cannot start %ls: %lu\n", argv[3], GetLastError());
-      return 1;
+  for (int run = 1; run <= runs; ++run) {
+    for (Subject& subject : subjects) {
+      if (!MeasureOnce(subject, run, cpuSeconds, static_cast<double>(frequency.QuadPart))) return 1;
     }
-    const UniqueHandle process{child.hProcess}, thread{child.hThread};
-    const DWORD waited = WaitForInputIdle(child.hProcess, 30000);
-    QueryPerformanceCounter(&idle);
-    if (waited != 0) {
-      std::fwprintf(stderr, L"run %d: no idle message loop within 30 s\n", run + 1);
-      EndChild(child);
-      return 1;
-    }
-    const double ms = 1000.0 * static_cast<double>(idle.QuadPart - start.QuadPart) /
-                      static_cast<double>(frequency.QuadPart);
-    startups.push_back(ms);
-    std::wprintf(L"run %d: first paint done after %.1f ms\n", run + 1, ms);
-    if (cpuSeconds > 0) {
-      FILETIME created, exited, kernel0, user0, kernel1, user1;
-      GetProcessTimes(child.hProcess, &created, &exited, &kernel0, &user0);
-      Sleep(static_cast<DWORD>(cpuSeconds) * 1000);
-      GetProcessTimes(child.hProcess, &created, &exited, &kernel1, &user1);
-      std::wprintf(L"run %d: CPU over %d s: %.3f s user, %.3f s kernel\n", run + 1, cpuSeconds,
-                   Seconds(user1) - Seconds(user0), Seconds(kernel1) - Seconds(kernel0));
-    }
-    EndChild(child);
   }
-  std::sort(startups.begin(), startups.end());
-  const std::size_t n = startups.size();
-  const double median = n % 2 ? startups[n / 2] : (startups[n / 2 - 1] + startups[n / 2]) / 2;
-  std::wprintf(L"median of %zu runs: %.1f ms\n", n, median);
+  for (const Subject& subject : subjects) {
+    std::wprintf(L"%ls: median of %zu runs: %.1f ms\n", subject.program.c_str(), subject.startups.size(),
+                 Median(subject.startups));
+  }
   std::fflush(stdout);
   return 0;
 }
