@@ -22,6 +22,8 @@ stop() {
     kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
   fi
   rm -f "$state/xvfb.pid" "$state/display"
+  # A prefix takes over a gigabyte, and every start makes a new one.
+  rm -rf "$WINEPREFIX"
 }
 
 case $action in

@@ -16,6 +16,8 @@ cleanup() {
   if [[ -n $saver_pid ]]; then kill "$saver_pid" 2>/dev/null; fi
   if [[ -d $WINEPREFIX ]]; then wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; fi
   if [[ -n $XORG_PID ]]; then kill "$XORG_PID" 2>/dev/null; fi
+  # The throwaway prefix takes over a gigabyte; the next run makes a new one.
+  rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
 
