@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <mutex>
 #include <new>
 #include <vector>
 
@@ -25,7 +24,16 @@ struct Cover {
 // the end: a loop ended by a stray WM_DESTROY clears the list while the
 // redraw thread may still be asking for repaints.
 std::vector<Cover> Covers;
-std::mutex CoversLock;
+SRWLOCK CoversLock = SRWLOCK_INIT;
+
+// Holds the list's lock while it lives.
+class CoversHold {
+ public:
+  CoversHold() { AcquireSRWLockExclusive(&CoversLock); }
+  ~CoversHold() { ReleaseSRWLockExclusive(&CoversLock); }
+  CoversHold(const CoversHold&) = delete;
+  CoversHold& operator=(const CoversHold&) = delete;
+};
 
 BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
   // No exception may pass through the system's code: out of memory ends the list.
@@ -97,14 +105,14 @@ void CoverWindows::MakeCovers() {
 CoverWindows::~CoverWindows() {
   std::vector<Cover> ending;
   {
-    const std::lock_guard<std::mutex> hold(CoversLock);
+    const CoversHold hold;
     ending.swap(Covers);
   }
   // Destroyed outside the lock, after the list is empty for the redraw thread.
 }
 
 void InvalidateCoverWindows() {
-  const std::lock_guard<std::mutex> hold(CoversLock);
+  const CoversHold hold;
   for (const Cover& cover : Covers) InvalidateRect(cover.Window.get(), nullptr, FALSE);
 }
 
