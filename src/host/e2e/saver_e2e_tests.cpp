@@ -295,37 +295,11 @@ INSTANTIATE_TEST_SUITE_P(Saver, Preview, testing::Bool(),
 // or leaving by itself. No WM_DESTROY then reaches the preview child.
 class PreviewOfAnEndedProgram : public testing::TestWithParam<bool> {};
 
-struct ClassSearch {
-  DWORD processId;
-  const wchar_t* className;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchClass(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<ClassSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || ClassNameOf(window) != search.className) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
-HWND WindowOfProcess(DWORD processId, const wchar_t* className) {
-  ClassSearch search{processId, className};
-  PumpUntil(
-      [&] {
-        EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-      },
-      10s);
-  return search.found;
-}
-
 TEST_P(PreviewOfAnEndedProgram, EndsWithinTheRedrawThreadsPoll) {
   const bool killed = GetParam();
   ChildProcess holder;
   ASSERT_TRUE(holder.Start(PreviewParentProgram(), killed ? L"" : L"--abandon-after 3000"));
-  const HWND parent = WindowOfProcess(holder.Id(), L"QuelloraTestPreviewParent");
+  const HWND parent = WaitForWindowOf(holder.Id(), L"QuelloraTestPreviewParent", 10s);
   ASSERT_NE(parent, nullptr);
   TestFolder folder;
   SaverProcess saver(folder, L"/p " + std::to_wstring(reinterpret_cast<INT_PTR>(parent)));

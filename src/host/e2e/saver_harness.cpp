@@ -120,6 +120,7 @@ bool SaverProcess::WaitForExit(Milliseconds timeout) {
 namespace {
 struct WindowSearch {
   DWORD processId;
+  const wchar_t* className;
   HWND found = nullptr;
 };
 
@@ -127,24 +128,28 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
   auto& search = *reinterpret_cast<WindowSearch*>(data);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || ClassNameOf(window) != L"QuelloraScreenSaverClass" ||
-      !IsWindowVisible(window))
+  if (owner != search.processId || ClassNameOf(window) != search.className || !IsWindowVisible(window))
     return TRUE;
   search.found = window;
   return FALSE;
 }
 }  // namespace
 
-HWND SaverProcess::WaitForWindow(Milliseconds timeout, HWND parent) {
-  WindowSearch search{Id()};
+HWND WaitForWindowOf(DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent,
+                     const std::function<bool()>& keepLooking) {
+  WindowSearch search{processId, className};
   PumpUntil(
       [&] {
         if (parent) EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
         else EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr || !Running();
+        return search.found != nullptr || !keepLooking();
       },
       timeout);
   return search.found;
+}
+
+HWND SaverProcess::WaitForWindow(Milliseconds timeout, HWND parent) {
+  return WaitForWindowOf(Id(), L"QuelloraScreenSaverClass", timeout, parent, [this] { return Running(); });
 }
 
 std::wstring ClassNameOf(HWND window) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,6 +85,12 @@ class SaverProcess {
  private:
   ChildProcess child_;
 };
+
+// The visible window of class className that process processId has (a child
+// of parent, when given), once it exists; null after the timeout or once
+// keepLooking says no more.
+HWND WaitForWindowOf(DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent = nullptr,
+                     const std::function<bool()>& keepLooking = [] { return true; });
 
 std::wstring ClassNameOf(HWND window);
 std::wstring TitleOf(HWND window);
