@@ -1,18 +1,14 @@
 // Writes and checks the locale-free record of the birth moment.
 #include "birth_record.h"
 
+#include <cstdio>
+
 #include "birth_text.h"
 
 namespace {
 
 constexpr std::size_t MomentLength = 19;  // yyyy-MM-ddTHH:mm:ss
 constexpr char16_t Separator = u'|';
-
-void AppendDigits(std::u16string& out, int value, int digits) {
-  std::u16string text(static_cast<std::size_t>(digits), u'0');
-  for (int i = digits - 1; i >= 0; --i, value /= 10) text[static_cast<std::size_t>(i)] += static_cast<char16_t>(value % 10);
-  out += text;
-}
 
 // The digits at [at, at + count), or nothing when any of them is not a digit.
 std::optional<int> Digits(std::u16string_view text, std::size_t at, std::size_t count) {
@@ -28,19 +24,10 @@ std::optional<int> Digits(std::u16string_view text, std::size_t at, std::size_t 
 
 std::u16string FormatBirthRecord(TDateTime moment, std::u16string_view birthText) {
   const DateTimeParts p = WrittenBirthParts(moment, moment);
-  std::u16string record;
-  AppendDigits(record, p.date.year, 4);
-  record += u'-';
-  AppendDigits(record, p.date.month, 2);
-  record += u'-';
-  AppendDigits(record, p.date.day, 2);
-  record += u'T';
-  AppendDigits(record, p.time.hour, 2);
-  record += u':';
-  AppendDigits(record, p.time.minute, 2);
-  record += u':';
-  AppendDigits(record, p.time.second, 2);
-  record += Separator;
+  char text[MomentLength + 2];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c", p.date.year, p.date.month, p.date.day,
+                p.time.hour, p.time.minute, p.time.second, static_cast<char>(Separator));
+  std::u16string record(text, text + MomentLength + 1);
   record += birthText;
   return record;
 }
