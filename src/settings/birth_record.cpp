@@ -1,7 +1,7 @@
 // Writes and checks the locale-free record of the birth moment.
 #include "birth_record.h"
 
-#include <cstdio>
+#include <tuple>
 
 #include "birth_text.h"
 
@@ -24,10 +24,13 @@ std::optional<int> Digits(std::u16string_view text, std::size_t at, std::size_t 
 
 std::u16string FormatBirthRecord(TDateTime moment, std::u16string_view birthText) {
   const DateTimeParts p = WrittenBirthParts(moment, moment);
-  char text[MomentLength + 2];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c", p.date.year, p.date.month, p.date.day,
-                p.time.hour, p.time.minute, p.time.second, static_cast<char>(Separator));
-  std::u16string record(text, text + MomentLength + 1);
+  std::u16string record;
+  for (const auto& [value, digits, mark] : {std::tuple{p.date.year, 4, u'-'}, {p.date.month, 2, u'-'},
+                                            {p.date.day, 2, u'T'}, {p.time.hour, 2, u':'},
+                                            {p.time.minute, 2, u':'}, {p.time.second, 2, Separator}}) {
+    AppendNumber(record, value, digits);
+    record += mark;
+  }
   record += birthText;
   return record;
 }

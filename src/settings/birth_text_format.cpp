@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
 void AppendNumber(std::u16string& out, int value, int minDigits) {
   char16_t digits[12];
   int count = 0;
@@ -16,6 +14,8 @@ void AppendNumber(std::u16string& out, int value, int minDigits) {
   for (int i = count; i < minDigits; ++i) out += u'0';
   while (count > 0) out += digits[--count];
 }
+
+namespace {
 
 int RunLength(std::u16string_view pattern, std::size_t at) {
   std::size_t end = at;
