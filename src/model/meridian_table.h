@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "picture_types.h"
 #include "tdatetime.h"
 
 inline constexpr int MeridianCount = 12;
 
 using Text = std::u16string_view;
-using Colour = std::uint32_t;  // 0x00BBGGRR
 
 extern const std::array<std::int32_t, MeridianCount> MeridianHour;
 extern const std::array<Colour, MeridianCount> MeridianColor;

@@ -5,24 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "meridian_table.h"  // Colour
-
-struct Point {
-  std::int32_t X = 0;
-  std::int32_t Y = 0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
-
-// Left, top, right, bottom; right and bottom are exclusive.
-struct Box {
-  std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
-  friend bool operator==(const Box&, const Box&) = default;
-};
-
-struct TextExtent {
-  std::int32_t Width = 0;
-  std::int32_t Height = 0;
-};
+#include "picture_types.h"
 
 // Every pen of the picture is solid; only width and colour vary.
 struct PenSpec {
