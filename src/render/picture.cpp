@@ -4,6 +4,7 @@
 #include "dial_geometry.h"
 #include "picture_ground.h"
 #include "screen_texts.h"
+#include "site_address.h"
 #include "star_field.h"
 
 namespace {
@@ -86,8 +87,8 @@ void PaintFrameTexts(Canvas& canvas, const ScreenInputs& in) {
   const TextExtent personSize = canvas.MeasureText(person);
   canvas.Text({10, in.Height - personSize.Height - 10}, person);
 
-  const TextExtent siteSize = canvas.MeasureText(SiteAddress);
-  canvas.Text({in.Width - siteSize.Width - 10, in.Height - siteSize.Height - 10}, SiteAddress);
+  const TextExtent siteSize = canvas.MeasureText(SiteCornerText);
+  canvas.Text({in.Width - siteSize.Width - 10, in.Height - siteSize.Height - 10}, SiteCornerText);
 
   const std::u16string_view title = in.Rus ? TitleRu : TitleEn;
   const TextExtent titleSize = canvas.MeasureText(title);

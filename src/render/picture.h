@@ -40,8 +40,6 @@ inline constexpr char16_t CloseHintRu[] = u"Закрыть - любая клав
 inline constexpr char16_t CloseHintEn[] = u"Close - any key";
 inline constexpr char16_t TitleRu[] = u"БИОРИТМЫ КВЕЛЛОРА";
 inline constexpr char16_t TitleEn[] = u"BIORHYTHS OF QUELLORA";
-// The web site the settings dialog links to, in capitals.
-inline constexpr char16_t SiteAddress[] = u"WWW.EXAMPLE.ORG/QUELLORA";
 
 void PaintScreen(Canvas& canvas, const ScreenInputs& inputs);
 

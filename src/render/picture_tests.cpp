@@ -11,7 +11,7 @@
 
 #include "dial_geometry.h"
 #include "paint_trace.h"
-#include "settings.h"
+#include "site_address.h"
 
 namespace {
 
@@ -180,8 +180,8 @@ TEST(PaintScreen, ClockUsesTheSeparatorAndDateTheProgramsMonths) {
 
 TEST(PaintScreen, FrameTextsAtTheEdgesInGrey) {
   ScreenInputs in = WorkedExample();
-  in.UserName = PlaceholderNameEn;
-  in.BirthMoment = DefaultBirthMoment;
+  in.UserName = u"(specify in settings)";
+  in.BirthMoment = EncodeDate(2000, 1, 1);
   auto ops = Paint(in);
   auto texts = OfKind(ops, OpKind::Text);
   ASSERT_GE(texts.size(), 4u);
@@ -193,8 +193,9 @@ TEST(PaintScreen, FrameTextsAtTheEdgesInGrey) {
   }
   EXPECT_EQ(FormatOp(frame[0].Op), "Text 10 10 \"Close - any key\"");
   EXPECT_EQ(FormatOp(frame[1].Op), "Text 10 1050 \"(specify in settings), 01.01.2000 00:00\"");
-  const int siteWidth = static_cast<int>(std::u16string_view(SiteAddress).size()) * 10;
+  const int siteWidth = static_cast<int>(SiteCornerText.size()) * 10;
   EXPECT_EQ(At(frame[2].Op), (Point{1920 - siteWidth - 10, 1050}));
+  EXPECT_NE(FormatOp(frame[2].Op).find("\"WWW.EXAMPLE.ORG/QUELLORA\""), std::string::npos);
   EXPECT_EQ(FormatOp(frame[3].Op), "Text 855 10 \"BIORHYTHS OF QUELLORA\"");
 
   in.Rus = true;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "site_address.h"
 #include "tdatetime.h"
 
 // The ten targets whose text follows the English check box, in the order the
@@ -43,7 +44,6 @@ inline constexpr std::u16string_view EnglishCheckText = u"English";
 inline constexpr std::u16string_view OkText = u"OK";
 inline constexpr std::u16string_view VersionText = u"1.0.0.1";
 inline constexpr std::u16string_view ContactEmail = u"quellora@example.org";
-inline constexpr std::u16string_view SiteBase = u"http://www.example.org/quellora/";
 
 // The page the link opens: the English pages live one folder down.
 std::u16string SiteAddress(bool english);
