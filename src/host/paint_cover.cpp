@@ -6,7 +6,7 @@
 #include "gdi_canvas.h"
 #include "paint_cover.h"
 #include "settings.h"
-#include "window_paint_win.h"
+#include "window_paint.h"
 
 void PaintCover(HWND window, std::int32_t starCount) {
   PaintSurface surface(window);

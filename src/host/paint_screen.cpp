@@ -8,7 +8,7 @@
 #include "paint_screen.h"
 #include "picture.h"
 #include "settings.h"
-#include "window_paint_win.h"
+#include "window_paint.h"
 
 namespace {
 

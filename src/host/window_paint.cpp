@@ -1,5 +1,5 @@
 // The display's scale and the star seed of the saver's window paints.
-#include "window_paint_win.h"
+#include "window_paint.h"
 
 PictureFrame FrameOnDisplay(HDC dc, std::int32_t pixelWidth, std::int32_t pixelHeight) {
   return FrameAtDpi(pixelWidth, pixelHeight, GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY));
