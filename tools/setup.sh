@@ -57,7 +57,10 @@ apt_install() {
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   apt_update
-  apt_install "${missing[@]}"
+  if ! apt_install "${missing[@]}"; then
+    echo "tools/setup.sh: could not install ${missing[*]} (apt's messages above say why)" >&2
+    exit 1
+  fi
 fi
 
 want=()
