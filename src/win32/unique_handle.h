@@ -1,21 +1,28 @@
 // Move-only owners of Win32 handles, one per release call: registry keys,
-// modules, kernel handles, GDI objects and windows.
+// modules, kernel handles, GDI objects and device contexts, selections and
+// windows.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
+// Traits give the handle's empty value (static Invalid) and its release
+// (Close). A release that needs more than the handle, such as the window a
+// device context came from, takes it from the traits object: it is kept
+// beside the handle and moves with it.
 template <typename Handle, typename Traits>
 class UniqueWin32 {
  public:
   UniqueWin32() = default;
-  explicit UniqueWin32(Handle handle) : handle_(handle) {}
-  UniqueWin32(UniqueWin32&& other) noexcept : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
+  explicit UniqueWin32(Handle handle, Traits traits = {}) : handle_(handle), traits_(std::move(traits)) {}
+  UniqueWin32(UniqueWin32&& other) noexcept
+      : handle_(std::exchange(other.handle_, Traits::Invalid())), traits_(std::move(other.traits_)) {}
   UniqueWin32& operator=(UniqueWin32&& other) noexcept {
     if (this != &other) {
       reset();
       handle_ = std::exchange(other.handle_, Traits::Invalid());
+      traits_ = std::move(other.traits_);
     }
     return *this;
   }
@@ -31,11 +38,12 @@ class UniqueWin32 {
     return &handle_;
   }
   void reset() {
-    if (handle_ != Traits::Invalid()) Traits::Close(std::exchange(handle_, Traits::Invalid()));
+    if (handle_ != Traits::Invalid()) traits_.Close(std::exchange(handle_, Traits::Invalid()));
   }
 
  private:
   Handle handle_ = Traits::Invalid();
+  [[no_unique_address]] Traits traits_{};
 };
 
 struct RegKeyTraits {
@@ -51,11 +59,29 @@ struct KernelHandleTraits {
   static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 
-// A pen, brush or font; deleting it is only sound once it is no longer selected.
+// A pen, brush, font or bitmap; deleting it is only sound once it is no longer
+// selected, so its owner is declared before the selection's.
 template <typename Object>
 struct GdiObjectTraits {
   static Object Invalid() { return nullptr; }
   static void Close(Object object) { DeleteObject(object); }
+};
+// A context made with CreateCompatibleDC.
+struct MemoryDcTraits {
+  static HDC Invalid() { return nullptr; }
+  static void Close(HDC dc) { DeleteDC(dc); }
+};
+// A context taken with GetDC goes back to the window it came from.
+struct WindowDcTraits {
+  HWND Window = nullptr;
+  static HDC Invalid() { return nullptr; }
+  void Close(HDC dc) const { ReleaseDC(Window, dc); }
+};
+// The object a selection replaced, put back into the context it came out of.
+struct SelectionTraits {
+  HDC Dc = nullptr;
+  static HGDIOBJ Invalid() { return nullptr; }
+  void Close(HGDIOBJ previous) const { SelectObject(Dc, previous); }
 };
 struct WindowTraits {
   static HWND Invalid() { return nullptr; }
@@ -66,7 +92,21 @@ using UniqueRegKey = UniqueWin32<HKEY, RegKeyTraits>;
 using UniqueModule = UniqueWin32<HMODULE, ModuleTraits>;
 using UniqueHandle = UniqueWin32<HANDLE, KernelHandleTraits>;
 using UniqueFont = UniqueWin32<HFONT, GdiObjectTraits<HFONT>>;
+using UniqueBitmap = UniqueWin32<HBITMAP, GdiObjectTraits<HBITMAP>>;
+using UniqueMemoryDc = UniqueWin32<HDC, MemoryDcTraits>;
+using UniqueWindowDc = UniqueWin32<HDC, WindowDcTraits>;
+using UniqueSelection = UniqueWin32<HGDIOBJ, SelectionTraits>;
 using UniqueWindow = UniqueWin32<HWND, WindowTraits>;
+
+// GetDC(window), released to the same window. A null result owns nothing.
+inline UniqueWindowDc GetWindowDc(HWND window) { return UniqueWindowDc(GetDC(window), {window}); }
+
+// Selects a pen, brush, font or bitmap into `dc`; the owner puts the replaced
+// object back. A failed selection owns nothing, so nothing is put back. Not for
+// regions: selecting one hands back no object.
+inline UniqueSelection SelectInto(HDC dc, HGDIOBJ object) {
+  return UniqueSelection(SelectObject(dc, object), {dc});
+}
 
 // An entry of a loaded module, typed: GetProcAddress hands out a generic pointer.
 template <typename Function>
