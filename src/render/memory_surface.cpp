@@ -1,11 +1,11 @@
-// A DIB section selected into a memory context; released in reverse order
-// (deselect, delete the bitmap, delete the context).
+// A DIB section selected into a memory context.
 #include "memory_surface.h"
 
 #include <stdexcept>
 
 MemorySurface::MemorySurface(std::int32_t width, std::int32_t height)
-    : width_(width), height_(height) {
+    : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+  if (!dc_) throw std::runtime_error("CreateCompatibleDC failed");
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
@@ -13,20 +13,9 @@ MemorySurface::MemorySurface(std::int32_t width, std::int32_t height)
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
-  dc_ = CreateCompatibleDC(nullptr);
-  if (!dc_) throw std::runtime_error("CreateCompatibleDC failed");
-  bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-  if (!bitmap_) {
-    DeleteDC(dc_);
-    throw std::runtime_error("CreateDIBSection failed");
-  }
-  previous_ = SelectObject(dc_, bitmap_);
-}
-
-MemorySurface::~MemorySurface() {
-  if (previous_) SelectObject(dc_, previous_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
+  bitmap_ = UniqueBitmap(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+  if (!bitmap_) throw std::runtime_error("CreateDIBSection failed");
+  selection_ = SelectInto(dc_.get(), bitmap_.get());
 }
 
 std::span<const std::uint8_t> MemorySurface::Bits() const {

@@ -8,16 +8,18 @@
 #include <span>
 
 #include "canvas.h"
+#include "unique_handle.h"
 
 class MemorySurface {
 public:
   // Throws std::runtime_error when the context or the bitmap cannot be made.
   MemorySurface(std::int32_t width, std::int32_t height);
-  ~MemorySurface();
-  MemorySurface(const MemorySurface&) = delete;
-  MemorySurface& operator=(const MemorySurface&) = delete;
+  MemorySurface(MemorySurface&&) noexcept = default;
+  // Member by member, assignment would delete the old context before its
+  // bitmap was deselected.
+  MemorySurface& operator=(MemorySurface&&) = delete;
 
-  HDC Dc() const { return dc_; }
+  HDC Dc() const { return dc_.get(); }
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
   // Rows bottom-up, 3 bytes per pixel (blue, green, red), each row padded to 4 bytes.
@@ -29,8 +31,10 @@ public:
 private:
   std::int32_t width_;
   std::int32_t height_;
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+  // Released in reverse order: the context gets its own bitmap back, then the
+  // DIB section is deleted, then the context.
+  UniqueMemoryDc dc_;
+  UniqueBitmap bitmap_;
+  UniqueSelection selection_;
   void* bits_ = nullptr;
 };
