@@ -3,36 +3,18 @@
 
 #include <utility>
 
-OwnedGdiObject::OwnedGdiObject(HGDIOBJ handle, GdiTally& tally) : handle_(handle), tally_(&tally) {
-  if (handle_)
+void TalliedGdiObjectTraits::Close(HGDIOBJ object) const {
+  if (DeleteObject(object))
+    ++Tally->Deleted;
+  else
+    ++Tally->DeleteFailures;
+}
+
+OwnedGdiObject::OwnedGdiObject(HGDIOBJ handle, GdiTally& tally) : object_(handle, {&tally}) {
+  if (handle)
     ++tally.Created;
   else
     ++tally.CreateFailures;
-}
-
-OwnedGdiObject::OwnedGdiObject(OwnedGdiObject&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)), tally_(other.tally_) {}
-
-OwnedGdiObject& OwnedGdiObject::operator=(OwnedGdiObject&& other) noexcept {
-  if (this != &other) {
-    Reset();
-    handle_ = std::exchange(other.handle_, nullptr);
-    tally_ = other.tally_;
-  }
-  return *this;
-}
-
-void OwnedGdiObject::Reset() {
-  if (!handle_) return;
-  if (DeleteObject(handle_))
-    ++tally_->Deleted;
-  else
-    ++tally_->DeleteFailures;
-  handle_ = nullptr;
-}
-
-SelectionSlot::~SelectionSlot() {
-  if (original_) SelectObject(dc_, original_);
 }
 
 void SelectionSlot::Select(OwnedGdiObject object, GdiTally& tally) {
@@ -43,6 +25,6 @@ void SelectionSlot::Select(OwnedGdiObject object, GdiTally& tally) {
     ++tally.SelectFailures;
     return;
   }
-  if (!original_) original_ = previous;
+  if (!original_) original_ = UniqueSelection(previous, {dc_});
   current_ = std::move(object);  // the replaced object is no longer selected: deleted here
 }

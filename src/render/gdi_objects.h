@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "unique_handle.h"
+
 // Counts kept across paints; a sound paint leaves Created == Deleted and no failures.
 struct GdiTally {
   std::uint64_t Created = 0;
@@ -16,25 +18,24 @@ struct GdiTally {
   std::uint64_t SelectFailures = 0;
 };
 
+// DeleteObject, counted in the tally of the paint that made the object.
+struct TalliedGdiObjectTraits {
+  GdiTally* Tally = nullptr;
+  static HGDIOBJ Invalid() { return nullptr; }
+  void Close(HGDIOBJ object) const;
+};
+
 // One pen, brush or font, deleted when the owner lets go of it.
 class OwnedGdiObject {
 public:
   OwnedGdiObject() = default;
   // Counts the creation, or the failure when handle is null.
   OwnedGdiObject(HGDIOBJ handle, GdiTally& tally);
-  ~OwnedGdiObject() { Reset(); }
-  OwnedGdiObject(OwnedGdiObject&& other) noexcept;
-  OwnedGdiObject& operator=(OwnedGdiObject&& other) noexcept;
-  OwnedGdiObject(const OwnedGdiObject&) = delete;
-  OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
 
-  HGDIOBJ Get() const { return handle_; }
+  HGDIOBJ Get() const { return object_.get(); }
 
 private:
-  void Reset();
-
-  HGDIOBJ handle_ = nullptr;
-  GdiTally* tally_ = nullptr;
+  UniqueWin32<HGDIOBJ, TalliedGdiObjectTraits> object_;
 };
 
 // The current object of one kind in a device context. Selecting a new object
@@ -43,14 +44,15 @@ private:
 class SelectionSlot {
 public:
   explicit SelectionSlot(HDC dc) : dc_(dc) {}
-  ~SelectionSlot();
-  SelectionSlot(const SelectionSlot&) = delete;
-  SelectionSlot& operator=(const SelectionSlot&) = delete;
+  SelectionSlot(SelectionSlot&&) noexcept = default;
+  // Member by member, assignment would delete the current object while it is
+  // still selected.
+  SelectionSlot& operator=(SelectionSlot&&) = delete;
 
   void Select(OwnedGdiObject object, GdiTally& tally);
 
 private:
   HDC dc_;
-  HGDIOBJ original_ = nullptr;
-  OwnedGdiObject current_;  // deleted after the destructor's body restored original_
+  OwnedGdiObject current_;
+  UniqueSelection original_;  // declared after current_, so it is put back before current_ goes
 };
