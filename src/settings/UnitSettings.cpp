@@ -243,8 +243,9 @@ void TFormSettings::SetLabelText(HWND label, std::u16string_view text) {
   // rasteriser reports.
   std::wstring storage;
   const wchar_t* wide = Wide(text, storage);
-  WindowDc dc(label);
-  SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  const auto labelFont = reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0));
+  const UniqueWindowDc dc = GetWindowDc(label);
+  const UniqueSelection font = SelectInto(dc.get(), labelFont);
   SIZE extent{};
   GetTextExtentPoint32W(dc.get(), wide, static_cast<int>(storage.size()), &extent);
   SetWindowPos(label, nullptr, 0, 0, extent.cx, LabelHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

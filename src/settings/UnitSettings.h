@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "dialog_handles.h"
 #include "dialog_texts.h"
 #include "tdatetime.h"
+#include "unique_handle.h"
 
 class TFormSettings {
  public:
