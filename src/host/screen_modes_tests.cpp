@@ -9,6 +9,7 @@
 
 #include "host.h"
 #include "host_state.h"
+#include "unique_handle.h"
 
 namespace {
 
@@ -18,24 +19,23 @@ bool ThreadCannotStart() { return false; }
 class Watchdog {
  public:
   Watchdog() : thread_(GetCurrentThreadId()), waiter_([this] {
-    if (WaitForSingleObject(done_, 5000) == WAIT_TIMEOUT) {
+    if (WaitForSingleObject(done_.get(), 5000) == WAIT_TIMEOUT) {
       fired_ = true;
       PostThreadMessageW(thread_, WM_QUIT, 0, 0);
     }
   }) {}
   ~Watchdog() {
-    SetEvent(done_);
+    SetEvent(done_.get());
     if (waiter_.joinable()) waiter_.join();
-    CloseHandle(done_);
   }
   bool Fired() {
-    SetEvent(done_);
+    SetEvent(done_.get());
     if (waiter_.joinable()) waiter_.join();
     return fired_;
   }
 
  private:
-  HANDLE done_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  UniqueHandle done_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   DWORD thread_;
   std::atomic<bool> fired_{false};
   std::thread waiter_;
@@ -64,16 +64,14 @@ class TestWindow {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"QuelloraScreenModesTest";
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, windowClass.lpszClassName, L"Before the saver", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              50, 50, 300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    window_ = UniqueWindow(CreateWindowExW(0, windowClass.lpszClassName, L"Before the saver",
+                                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200, nullptr, nullptr,
+                                           windowClass.hInstance, nullptr));
   }
-  ~TestWindow() { DestroyWindow(window_); }
-  TestWindow(const TestWindow&) = delete;
-  TestWindow& operator=(const TestWindow&) = delete;
-  HWND get() const { return window_; }
+  HWND get() const { return window_.get(); }
 
  private:
-  HWND window_ = nullptr;
+  UniqueWindow window_;
 };
 
 TEST(FullScreenWithoutRedrawThread, GivesTheScreenBack) {

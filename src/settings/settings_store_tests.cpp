@@ -18,6 +18,7 @@
 #include "registry_key.h"
 #include "settings.h"
 #include "settings_key.h"
+#include "unique_handle.h"
 
 namespace {
 
@@ -47,21 +48,17 @@ const LocaleCase& ThisLocale() {
 }
 
 bool KeyExists() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
+  UniqueRegKey key;
+  return RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
 // Removes the key, first giving it back full access in case a test locked it.
 void DeleteSettingsKey() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, WRITE_DAC, &key) == ERROR_SUCCESS) {
+  if (UniqueRegKey key; RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, WRITE_DAC, key.put()) == ERROR_SUCCESS) {
     SECURITY_DESCRIPTOR open{};
     InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
     SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
-    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &open);
-    RegCloseKey(key);
+    RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &open);
   }
   RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
   RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);

@@ -46,18 +46,15 @@ class TestWindow {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"QuelloraTestTestWindow";
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(extendedStyle, windowClass.lpszClassName, L"Test window", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                              40, 30, 330, 250, nullptr, nullptr, windowClass.hInstance, nullptr);
+    window_ = UniqueWindow(CreateWindowExW(extendedStyle, windowClass.lpszClassName, L"Test window",
+                                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 330, 250, nullptr, nullptr,
+                                           windowClass.hInstance, nullptr));
   }
-  ~TestWindow() {
-    if (IsWindow(window_)) DestroyWindow(window_);
-  }
-  TestWindow(const TestWindow&) = delete;
-  TestWindow& operator=(const TestWindow&) = delete;
-  HWND get() const { return window_; }
+  HWND get() const { return window_.get(); }
+  void Destroy() { window_.reset(); }
 
  private:
-  HWND window_ = nullptr;
+  UniqueWindow window_;
 };
 
 
@@ -283,7 +280,7 @@ TEST_P(Preview, IsADisabledChildThatIgnoresTheMouseAndEndsWithItsParent) {
   PumpFor(StayTime);
   ASSERT_TRUE(saver.Running()) << "the preview reacted to the mouse";
 
-  DestroyWindow(parent.get());
+  parent.Destroy();
   ASSERT_TRUE(saver.WaitForExit(5s));
   EXPECT_EQ(saver.ExitCode(), 0u);
 }

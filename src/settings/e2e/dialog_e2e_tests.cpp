@@ -15,6 +15,7 @@
 
 #include "dialog_driver.h"
 #include "dialog_ids.h"
+#include "unique_handle.h"
 
 namespace {
 
@@ -437,7 +438,7 @@ TEST_F(DialogTest, LayoutTabOrderAndFrame) {
 
   // Labels take the width of their text in Tahoma 13 (underlined for the link)
   // and its height.
-  HDC dc = GetDC(nullptr);
+  const UniqueWindowDc dc = GetWindowDc(nullptr);
   const struct {
     int id, left, top;
     bool underline;
@@ -449,21 +450,18 @@ TEST_F(DialogTest, LayoutTabOrderAndFrame) {
   };
   for (const auto& c : labels) {
     SCOPED_TRACE(c.id);
-    HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, c.underline, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                             L"Tahoma");
-    HGDIOBJ previous = SelectObject(dc, font);
+    const UniqueFont font(CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, c.underline, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                                      0, L"Tahoma"));
+    const UniqueSelection selection = SelectInto(dc.get(), font.get());
     const std::wstring text = TextOf(run->Item(c.id));
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, previous);
-    DeleteObject(font);
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     const RECT place = PlaceOf(run->Item(c.id));
     EXPECT_EQ(place.left, c.left);
     EXPECT_EQ(place.top, c.top);
     EXPECT_EQ(place.right - place.left, extent.cx);
     EXPECT_EQ(place.bottom - place.top, 16);
   }
-  ReleaseDC(nullptr, dc);
 
   // The focus starts on the English box; Tab walks English, name, date, time,
   // OK, star, and round again.
