@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "bmp_file.h"
+#include "child_process.h"
 #include "dial_geometry.h"
 #include "picture.h"
 
@@ -29,20 +30,11 @@ std::optional<BmpImage> Snapshot(const std::wstring& extra) {
   GetTempPathW(MAX_PATH, temp);
   const std::wstring image = std::wstring(temp) + L"quellora-pixels.bmp";
   DeleteFileW(image.c_str());
-  std::wstring command = L"\"" + exe + L"\" --now \"2021-07-10 09:40\" --birth \"1985-07-01 08:30\" " +
-                         extra + L" --image \"" + image + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process))
+  const std::wstring arguments =
+      L"--now \"2021-07-10 09:40\" --birth \"1985-07-01 08:30\" " + extra + L" --image \"" + image + L"\"";
+  ChildProcess snapshot;
+  if (!snapshot.Start(exe, arguments) || !snapshot.WaitForExit(60000) || snapshot.ExitCode() != 0)
     return std::nullopt;
-  WaitForSingleObject(process.hProcess, 60000);
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  if (code != 0) return std::nullopt;
   std::ifstream in(std::filesystem::path(image), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
