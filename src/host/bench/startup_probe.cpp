@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "unique_handle.h"
+#include "child_process.h"
 
 namespace {
 
@@ -38,24 +38,21 @@ double Seconds(const FILETIME& time) {
 }
 
 // Asks the child to end the way a user would (a key for the saver, WM_CLOSE for
-// a plain window), and ends it by its handle if it does not.
-void EndChild(const PROCESS_INFORMATION& child) {
-  WindowSearch search{child.dwProcessId, {}};
+// a plain window) and waits for it; its owner ends it by its handle if it does not.
+void AskToEnd(const ChildProcess& child) {
+  WindowSearch search{child.Id(), {}};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   for (HWND window : search.found) {
     PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
     PostMessageW(window, WM_CLOSE, 0, 0);
   }
-  if (WaitForSingleObject(child.hProcess, 5000) != WAIT_OBJECT_0) {
-    TerminateProcess(child.hProcess, 1);
-    WaitForSingleObject(child.hProcess, 5000);
-  }
+  child.WaitForExit(5000);
 }
 
-// One program to measure: its path as Windows sees it, its command line, its runs.
+// One program to measure: its path as Windows sees it, its arguments, its runs.
 struct Subject {
   std::wstring program;
-  std::wstring commandLine;
+  std::wstring arguments;
   std::vector<double> startups;
 };
 
@@ -69,23 +66,18 @@ double Median(std::vector<double> values) {
 // Starts the subject once and waits for its first idle message loop; false
 // when it cannot start or never gets there.
 bool MeasureOnce(Subject& subject, int run, int cpuSeconds, double frequency) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION child{};
-  std::wstring line = subject.commandLine;
+  ChildProcess child;
   LARGE_INTEGER start, idle;
   QueryPerformanceCounter(&start);
-  if (!CreateProcessW(subject.program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &child)) {
+  if (!child.Start(subject.program, subject.arguments)) {
     std::fwprintf(stderr, L"cannot start %ls: %lu\n", subject.program.c_str(), GetLastError());
     return false;
   }
-  const UniqueHandle process{child.hProcess}, thread{child.hThread};
-  const DWORD waited = WaitForInputIdle(child.hProcess, 30000);
+  const DWORD waited = WaitForInputIdle(child.Handle(), 30000);
   QueryPerformanceCounter(&idle);
   if (waited != 0) {
     std::fwprintf(stderr, L"%ls run %d: no idle message loop within 30 s\n", subject.program.c_str(), run);
-    EndChild(child);
+    AskToEnd(child);
     return false;
   }
   const double ms = 1000.0 * static_cast<double>(idle.QuadPart - start.QuadPart) / frequency;
@@ -93,13 +85,13 @@ bool MeasureOnce(Subject& subject, int run, int cpuSeconds, double frequency) {
   std::wprintf(L"%ls run %d: first paint done after %.1f ms\n", subject.program.c_str(), run, ms);
   if (cpuSeconds > 0) {
     FILETIME created, exited, kernel0, user0, kernel1, user1;
-    GetProcessTimes(child.hProcess, &created, &exited, &kernel0, &user0);
+    GetProcessTimes(child.Handle(), &created, &exited, &kernel0, &user0);
     Sleep(static_cast<DWORD>(cpuSeconds) * 1000);
-    GetProcessTimes(child.hProcess, &created, &exited, &kernel1, &user1);
+    GetProcessTimes(child.Handle(), &created, &exited, &kernel1, &user1);
     std::wprintf(L"%ls run %d: CPU over %d s: %.3f s user, %.3f s kernel\n", subject.program.c_str(), run,
                  cpuSeconds, Seconds(user1) - Seconds(user0), Seconds(kernel1) - Seconds(kernel0));
   }
-  EndChild(child);
+  AskToEnd(child);
   return true;
 }
 
@@ -118,8 +110,10 @@ int wmain(int argc, wchar_t** argv) {
     // A Unix path (as CTest passes it) lies on Wine's drive Z:.
     Subject subject;
     subject.program = (argv[i][0] == L'/' ? L"Z:" : L"") + std::wstring(argv[i]);
-    subject.commandLine = L"\"" + subject.program + L"\"";
-    while (i + 1 < argc && std::wcscmp(argv[i + 1], L"--") != 0) subject.commandLine += L" " + std::wstring(argv[++i]);
+    while (i + 1 < argc && std::wcscmp(argv[i + 1], L"--") != 0) {
+      if (!subject.arguments.empty()) subject.arguments += L' ';
+      subject.arguments += argv[++i];
+    }
     subjects.push_back(std::move(subject));
   }
 
