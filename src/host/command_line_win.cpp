@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "host.h"
+#include "wide_text.h"
 
 const Arguments& CommandLineArguments() {
-  static const Arguments arguments =
-      ProgramArguments(reinterpret_cast<const char16_t*>(GetCommandLineW()));
+  static const Arguments arguments = ProgramArguments(Utf16View(GetCommandLineW()));
   return arguments;
 }

@@ -2,9 +2,9 @@
 // a failed step leaves the rest of the picture as drawn.
 #include "gdi_canvas.h"
 
-namespace {
+#include "wide_text.h"
 
-const wchar_t* Wide(std::u16string_view text) { return reinterpret_cast<const wchar_t*>(text.data()); }
+namespace {
 
 int Length(std::u16string_view text) { return static_cast<int>(text.size()); }
 
@@ -66,11 +66,11 @@ void GdiCanvas::MoveTo(Point p) { MoveToEx(dc_, p.X, p.Y, nullptr); }
 void GdiCanvas::LineTo(Point p) { ::LineTo(dc_, p.X, p.Y); }
 
 void GdiCanvas::Text(Point p, std::u16string_view text) {
-  TextOutW(dc_, p.X, p.Y, Wide(text), Length(text));
+  TextOutW(dc_, p.X, p.Y, WideView(text).data(), Length(text));
 }
 
 TextExtent GdiCanvas::MeasureText(std::u16string_view text) {
   SIZE size{};
-  GetTextExtentPoint32W(dc_, Wide(text), Length(text), &size);
+  GetTextExtentPoint32W(dc_, WideView(text).data(), Length(text), &size);
   return {size.cx, size.cy};
 }

@@ -11,6 +11,7 @@
 #include "dialog_ids.h"
 #include "dialog_texts.h"
 #include "settings.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -35,21 +36,13 @@ struct EmptyDialogTemplate {
   WORD Title = 0;
 };
 
-const wchar_t* Wide(std::u16string_view text, std::wstring& storage) {
-  storage.assign(text.begin(), text.end());
-  return storage.c_str();
-}
-
-void SetText(HWND window, std::u16string_view text) {
-  std::wstring storage;
-  SetWindowTextW(window, Wide(text, storage));
-}
+void SetText(HWND window, std::u16string_view text) { SetWindowTextW(window, WideString(text).c_str()); }
 
 std::u16string WindowText(HWND window) {
   const int length = GetWindowTextLengthW(window);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-  return {text.begin(), text.end()};
+  return Utf16String(text);
 }
 
 UniqueFont MakeFont(bool underline) {
@@ -74,9 +67,7 @@ std::wstring ProgramTitle() {
     }
     path.resize(path.size() * 2);
   }
-  const std::u16string_view stem =
-      ProgramNameStem(std::u16string_view(reinterpret_cast<const char16_t*>(path.data()), path.size()));
-  std::wstring title(stem.begin(), stem.end());
+  std::wstring title = WideString(ProgramNameStem(Utf16View(path)));
   if (title.size() > 1) CharLowerBuffW(title.data() + 1, static_cast<DWORD>(title.size() - 1));
   return title;
 }
@@ -241,13 +232,12 @@ void TFormSettings::SetLabelText(HWND label, std::u16string_view text) {
   // Labels take the width of their text in their own font; their height stays
   // the line height of Tahoma 13 at 96 pixels per inch, whatever the font
   // rasteriser reports.
-  std::wstring storage;
-  const wchar_t* wide = Wide(text, storage);
+  const std::wstring_view wide = WideView(text);
   const auto labelFont = reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0));
   const UniqueWindowDc dc = GetWindowDc(label);
   const UniqueSelection font = SelectInto(dc.get(), labelFont);
   SIZE extent{};
-  GetTextExtentPoint32W(dc.get(), wide, static_cast<int>(storage.size()), &extent);
+  GetTextExtentPoint32W(dc.get(), wide.data(), static_cast<int>(wide.size()), &extent);
   SetWindowPos(label, nullptr, 0, 0, extent.cx, LabelHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(FormSettings.get(), nullptr, TRUE);
 }
@@ -331,9 +321,8 @@ bool TFormSettings::SaveEntries() {
   entries.BirthMoment = JoinBirthMoment(birthDate, birthTime);
   const std::optional<std::u16string> failed = SaveSettings(entries);
   if (!failed) return true;
-  std::wstring text;
-  Wide(SaveFailureText(*failed), text);
-  MessageBoxW(FormSettings.get(), text.c_str(), ProgramTitle().c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(FormSettings.get(), WideString(SaveFailureText(*failed)).c_str(), ProgramTitle().c_str(),
+              MB_OK | MB_ICONERROR);
   return false;  // stays open with the user's entries
 }
 
@@ -352,7 +341,6 @@ void TFormSettings::CheckBoxEnglishClick() {
 }
 
 void TFormSettings::LabelSiteClick() {
-  std::wstring address;
-  Wide(SiteAddress(IsChecked(CheckBoxEnglish)), address);
+  const std::wstring address = WideString(SiteAddress(IsChecked(CheckBoxEnglish)));
   ShellExecuteW(FormSettings.get(), L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "settings.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ std::optional<std::u16string> LocaleText(LCID locale, LCTYPE item) {
   wchar_t buffer[128] = {};
   const int length = GetLocaleInfoW(locale, item, buffer, static_cast<int>(std::size(buffer)));
   if (length <= 0) return std::nullopt;
-  return std::u16string(reinterpret_cast<const char16_t*>(buffer));
+  return Utf16String(buffer);
 }
 
 }  // namespace

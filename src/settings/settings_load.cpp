@@ -6,6 +6,7 @@
 #include "registry_key.h"
 #include "settings.h"
 #include "settings_key.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ StoredSettings ReadStoredSettings() {
   stored.Star = ReadDwordValue(key.get(), L"Star");
   stored.User = ReadTextValue(key.get(), L"User");
   stored.Birth = ReadTextValue(key.get(), L"Birth");
-  stored.BirthRecord = ReadTextValue(key.get(), reinterpret_cast<const wchar_t*>(BirthRecordName));
+  stored.BirthRecord = ReadTextValue(key.get(), WideCString(BirthRecordName));
   return stored;
 }
 

@@ -2,9 +2,10 @@
 #include "registry_key.h"
 #include "settings.h"
 #include "settings_key.h"
+#include "wide_text.h"
 
 bool WriteSettingsValue(HKEY key, const SettingsValue& value) {
-  const std::wstring name(value.Name.begin(), value.Name.end());
+  const std::wstring name = WideString(value.Name);
   if (const auto* number = std::get_if<std::uint32_t>(&value.Data))
     return WriteDwordValue(key, name.c_str(), *number);
   return WriteTextValue(key, name.c_str(), std::get<std::u16string>(value.Data));

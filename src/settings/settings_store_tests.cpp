@@ -19,6 +19,7 @@
 #include "settings.h"
 #include "settings_key.h"
 #include "unique_handle.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ void StoreRaw(std::u16string_view name, DWORD type, const std::vector<BYTE>& byt
   ASSERT_NE(setValueKey, nullptr);
   UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   ASSERT_TRUE(key);
-  std::wstring wideName(name.begin(), name.end());
+  std::wstring wideName = WideString(name);
   UNICODE_STRING ntName{static_cast<USHORT>(wideName.size() * 2), static_cast<USHORT>(wideName.size() * 2),
                         wideName.data()};
   std::vector<BYTE> data = bytes;
@@ -326,7 +327,7 @@ TEST_F(SettingsStore, SaveStopsAtTheFirstFailedWriteAndKeepsTheEarlierOnes) {
     });
     EXPECT_EQ(result, std::u16string(names[failing]));
     for (std::size_t i = 0; i < std::size(names); ++i) {
-      const std::wstring name(names[i].begin(), names[i].end());
+      const std::wstring name = WideString(names[i]);
       const bool stored = RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
                           ERROR_SUCCESS;
       EXPECT_EQ(stored, i < failing) << "value " << i;

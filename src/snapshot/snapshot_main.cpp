@@ -11,6 +11,10 @@
 #include "snapshot_draw.h"
 #include "text_utf.h"
 
+#ifdef _WIN32
+#include "wide_text.h"
+#endif
+
 namespace {
 
 int Fail(const std::string& message) {
@@ -64,7 +68,7 @@ int RunSnapshot(const std::vector<std::string>& args) {
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i)
-    args.push_back(Utf8FromUtf16(reinterpret_cast<const char16_t*>(argv[i])));
+    args.push_back(Utf8FromUtf16(Utf16View(argv[i])));
   return RunSnapshot(args);
 }
 #else
