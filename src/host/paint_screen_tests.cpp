@@ -9,6 +9,7 @@
 #include "paint_screen.h"
 #include "picture.h"
 #include "settings.h"
+#include "unique_handle.h"
 
 namespace {
 
@@ -31,8 +32,9 @@ protected:
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"QuelloraPaintTest";
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(WS_EX_TOPMOST, L"QuelloraPaintTest", L"", WS_POPUP, 0, 0, Width,
-                              Height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    owner_ = UniqueWindow(CreateWindowExW(WS_EX_TOPMOST, L"QuelloraPaintTest", L"", WS_POPUP, 0, 0,
+                                          Width, Height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    window_ = owner_.get();
     ASSERT_TRUE(window_);
     SaverWindow = window_;
     ScreenWidth = Width;
@@ -44,19 +46,15 @@ protected:
     BirthMoment = DefaultBirthMoment;
   }
 
-  void TearDown() override {
-    if (window_) DestroyWindow(window_);
-  }
-
   // Shows the window, lets WM_PAINT run, and copies what is on the window.
   void PaintAndGrab(MemorySurface& copy) {
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
-    const HDC dc = GetDC(window_);
-    BitBlt(copy.Dc(), 0, 0, Width, Height, dc, 0, 0, SRCCOPY);
-    ReleaseDC(window_, dc);
+    const UniqueWindowDc dc = GetWindowDc(window_);
+    BitBlt(copy.Dc(), 0, 0, Width, Height, dc.get(), 0, 0, SRCCOPY);
   }
 
+  UniqueWindow owner_;
   HWND window_ = nullptr;
 };
 
