@@ -3,6 +3,7 @@
 
 bool ChildProcess::Start(const std::wstring& program, const std::wstring& arguments,
                          const std::wstring& folder) {
+  End();
   std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -16,11 +17,22 @@ bool ChildProcess::Start(const std::wstring& program, const std::wstring& argume
   return true;
 }
 
-ChildProcess::~ChildProcess() {
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
+  if (this != &other) {
+    End();
+    process_ = std::move(other.process_);
+    id_ = std::exchange(other.id_, 0);
+  }
+  return *this;
+}
+
+void ChildProcess::End() {
   if (Running()) {
     TerminateProcess(process_.get(), 99);
     WaitForSingleObject(process_.get(), 5000);
   }
+  process_.reset();
+  id_ = 0;
 }
 
 bool ChildProcess::Running() const {

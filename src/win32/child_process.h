@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "unique_handle.h"
 
@@ -13,11 +14,14 @@ class ChildProcess {
   ChildProcess() = default;
   // Starts `program` with `arguments` (quoted program path first), in `folder`
   // or the caller's current folder when it is empty; false when it cannot start.
+  // A child this owner still runs is ended first.
   bool Start(const std::wstring& program, const std::wstring& arguments,
              const std::wstring& folder = {});
-  ~ChildProcess();
-  ChildProcess(ChildProcess&&) = default;
-  ChildProcess& operator=(ChildProcess&&) = default;
+  ~ChildProcess() { End(); }
+  ChildProcess(ChildProcess&& other) noexcept
+      : process_(std::move(other.process_)), id_(std::exchange(other.id_, 0)) {}
+  // Ends the child this owner runs before it takes the other's.
+  ChildProcess& operator=(ChildProcess&& other) noexcept;
 
   bool Started() const { return static_cast<bool>(process_); }
   bool Running() const;
@@ -28,6 +32,9 @@ class ChildProcess {
   HANDLE Handle() const { return process_.get(); }
 
  private:
+  // Ends the child when it still runs, and lets go of it.
+  void End();
+
   UniqueHandle process_;
   DWORD id_ = 0;
 };
