@@ -32,11 +32,10 @@ protected:
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"QuelloraPaintTest";
     RegisterClassW(&windowClass);
-    owner_ = UniqueWindow(CreateWindowExW(WS_EX_TOPMOST, L"QuelloraPaintTest", L"", WS_POPUP, 0, 0,
-                                          Width, Height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
-    window_ = owner_.get();
-    ASSERT_TRUE(window_);
-    SaverWindow = window_;
+    window_ = UniqueWindow(CreateWindowExW(WS_EX_TOPMOST, L"QuelloraPaintTest", L"", WS_POPUP, 0, 0,
+                                           Width, Height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    ASSERT_TRUE(window_.get());
+    SaverWindow = window_.get();
     ScreenWidth = Width;
     ScreenHeight = Height;
     IsPreview = false;
@@ -48,20 +47,19 @@ protected:
 
   // Shows the window, lets WM_PAINT run, and copies what is on the window.
   void PaintAndGrab(MemorySurface& copy) {
-    ShowWindow(window_, SW_SHOW);
-    UpdateWindow(window_);
-    const UniqueWindowDc dc = GetWindowDc(window_);
+    ShowWindow(window_.get(), SW_SHOW);
+    UpdateWindow(window_.get());
+    const UniqueWindowDc dc = GetWindowDc(window_.get());
     BitBlt(copy.Dc(), 0, 0, Width, Height, dc.get(), 0, 0, SRCCOPY);
   }
 
-  UniqueWindow owner_;
-  HWND window_ = nullptr;
+  UniqueWindow window_;
 };
 
 TEST_F(SaverPaint, WmPaintDrawsThePictureAndValidatesTheWindow) {
   MemorySurface copy(Width, Height);
   PaintAndGrab(copy);
-  EXPECT_FALSE(GetUpdateRect(window_, nullptr, FALSE)) << "the paint surface was not released";
+  EXPECT_FALSE(GetUpdateRect(window_.get(), nullptr, FALSE)) << "the paint surface was not released";
   EXPECT_EQ(copy.Pixel(0, 0), Black);
   EXPECT_EQ(copy.Pixel(Width - 1, Height - 1), Black);
   EXPECT_EQ(copy.Pixel(1, Height / 2), BackgroundColour);
@@ -78,7 +76,7 @@ TEST_F(SaverPaint, PreviewAndAnEmptySizeArePaintedToo) {
   IsPreview = true;
   MemorySurface copy(Width, Height);
   PaintAndGrab(copy);
-  EXPECT_FALSE(GetUpdateRect(window_, nullptr, FALSE));
+  EXPECT_FALSE(GetUpdateRect(window_.get(), nullptr, FALSE));
   EXPECT_EQ(copy.Pixel(10, 240), BackgroundColour) << "no ring in the preview";
   int white = 0;  // the caption "Quellora" in the middle
   for (int y = 225; y < 255; ++y)
@@ -89,9 +87,9 @@ TEST_F(SaverPaint, PreviewAndAnEmptySizeArePaintedToo) {
   IsPreview = false;
   ScreenWidth = 0;
   ScreenHeight = 0;
-  InvalidateRect(window_, nullptr, FALSE);
-  UpdateWindow(window_);
-  EXPECT_FALSE(GetUpdateRect(window_, nullptr, FALSE));
+  InvalidateRect(window_.get(), nullptr, FALSE);
+  UpdateWindow(window_.get());
+  EXPECT_FALSE(GetUpdateRect(window_.get(), nullptr, FALSE));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The plain values a picture is described in: colours, points, boxes and the
-// size of a text, shared by the meridian table, the drawing and the host.
+// size of a text, shared by the meridian table and the drawing.
 #pragma once
 
 #include <cstdint>
