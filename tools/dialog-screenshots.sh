@@ -12,7 +12,7 @@ state=$build/screenshots
 
 "$here/wine-session.sh" start "$state" >/dev/null
 trap '"$here/wine-session.sh" stop "$state" >/dev/null' EXIT
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=en_US.UTF-8
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=en_US.UTF-8
 export DISPLAY=$(cat "$state/display")
 key='HKCU\SOFTWARE\Quellora'
 # No window manager runs on the virtual display: Wine draws the caption itself.

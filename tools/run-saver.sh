@@ -10,7 +10,7 @@ run=$root/build/run
 seconds=${QUELLORA_RUN_SECONDS:-6}
 [[ -f $saver ]] || { echo "$saver is missing: build the windows-x86 preset first" >&2; exit 1; }
 mkdir -p "$run"
-export WINEPREFIX=$run/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$run/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 xvfb_pid=""
 stop() {

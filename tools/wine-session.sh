@@ -7,7 +7,7 @@ action=${1:?start or stop}
 state=${2:?state folder}
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 source "$(dirname "$0")/xvfb.sh"
 

@@ -25,7 +25,7 @@ note() { echo "-- $*"; }
 state=$QUELLORA_TEST_STATE/$case_name
 "$root/tools/wine-session.sh" start "$state" >/dev/null || { echo "FAIL: no Wine session"; exit 1; }
 trap '"$root/tools/wine-session.sh" stop "$state" >/dev/null' EXIT
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=en_US.UTF-8
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=en_US.UTF-8
 export DISPLAY=$(cat "$state/display")
 drive=$WINEPREFIX/drive_c
 user_dir=$drive/users/$(id -un)

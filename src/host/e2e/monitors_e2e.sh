@@ -9,7 +9,7 @@ set -uo pipefail
 state=$1 saver=$2 group=$3
 tools=$(cd "$(dirname "$0")/../../../tools" && pwd)
 rm -rf "$state" && mkdir -p "$state" && state=$(cd "$state" && pwd)
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 XORG_PID="" saver_pid=""
 cleanup() {

@@ -4,7 +4,7 @@
 #   run_with_local_mpr.sh STATE PROGRAM [ARGS...]
 set -uo pipefail
 state=$1; shift
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;mpr=n,b"
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;mpr=n,b"
 export DISPLAY=$(cat "$state/display")
 wine "$@" | tr -d '\r'
 exit "${PIPESTATUS[0]}"
