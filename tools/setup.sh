@@ -2,8 +2,11 @@
 # Installs what the build and the tests need on Debian 12, when it is missing:
 # compilers, GoogleTest and Google Benchmark, MinGW-w64, 32- and 64-bit Wine,
 # Xvfb, Xorg with the dummy driver (a display of two monitors), NSIS for the
-# installer and the locales the tests run under. Safe to run again.
+# installer and the locales the tests run under; on a machine that runs no
+# 32-bit x86 code, the emulator that runs the few 32-bit programs the tests
+# still start. Safe to run again.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 
 packages=(
   cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
@@ -74,4 +77,33 @@ if ((${#want[@]})); then
     grep -q "^$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
   done
   $sudo locale-gen >/dev/null
+fi
+
+# The 32-bit product runs natively where the kernel runs 32-bit code. Where it
+# does not (its 32-bit emulation switched off, which no session can change), the
+# Windows suites run in 64-bit builds, and the short run of the 32-bit product
+# needs an emulator: qemu-i386, registered with the kernel for 32-bit x86
+# programs (F: the kernel opens it once, so it also serves other mount spaces).
+x86=$(bash "$here/x86-code.sh")
+if [[ $x86 == unknown ]]; then
+  echo "tools/setup.sh: cannot tell whether this machine runs 32-bit x86 code" >&2
+  exit 1
+fi
+if [[ $x86 != native ]]; then
+  echo "This machine runs no 32-bit x86 code natively: the Windows tests run in 64-bit builds, and the 32-bit product runs under the qemu-i386 emulator, slowly."
+  status=$(dpkg-query -W -f='${db:Status-Status}' qemu-user-static 2>/dev/null || true)
+  if [[ $status != installed ]] && ! apt_install qemu-user-static && ! { apt_update && apt_install qemu-user-static; }; then
+    echo "tools/setup.sh: could not install qemu-user-static (apt's messages above say why)" >&2
+    exit 1
+  fi
+  binfmt=${QUELLORA_BINFMT:-/proc/sys/fs/binfmt_misc}
+  if [[ $x86 == none ]]; then
+    if [[ ! -e $binfmt/register ]]; then $sudo mount -t binfmt_misc binfmt_misc "$binfmt" || true; fi
+    elf_i386='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+    mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+    if ! echo ":qemu-i386:M::$elf_i386:$mask:/usr/bin/qemu-i386-static:F" | $sudo tee "$binfmt/register" >/dev/null; then
+      echo "tools/setup.sh: could not register qemu-i386 for 32-bit programs in $binfmt" >&2
+      exit 1
+    fi
+  fi
 fi
