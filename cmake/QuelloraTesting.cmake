@@ -14,6 +14,14 @@ if(WIN32)
     add_library(GTest::gmock ALIAS gmock)
   endif()
 
+  # The Wine runs of 64-bit builds may take Wine's 64-bit loader alone (tools/wine-env.sh).
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(QUELLORA_WINE_ARCH win64)
+  else()
+    set(QUELLORA_WINE_ARCH win32)
+  endif()
+  set(QUELLORA_WINE_ENV QUELLORA_WINE_ARCH=${QUELLORA_WINE_ARCH})
+
   set(QUELLORA_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
   set(CMAKE_CROSSCOMPILING_EMULATOR
       ${PROJECT_SOURCE_DIR}/tools/wine-run.sh;--state;${QUELLORA_WINE_STATE})
@@ -26,6 +34,10 @@ if(WIN32)
            COMMAND ${PROJECT_SOURCE_DIR}/tools/wine-session.sh stop ${QUELLORA_WINE_STATE})
   set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine RUN_SERIAL ON TIMEOUT 300)
   set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+  # Label "wine": the test runs Windows code, which a machine without 32-bit
+  # code cannot do for the 32-bit builds (see the Makefile).
+  set_tests_properties(wine.session.start wine.session.stop PROPERTIES
+                       ENVIRONMENT "${QUELLORA_WINE_ENV}" LABELS wine)
 else()
   find_package(GTest REQUIRED)
   set(QUELLORA_GTEST_MAIN GTest::gtest_main)
@@ -42,7 +54,7 @@ function(quellora_test name)
 endfunction()
 
 # quellora_add_test(NAME COMMAND cmd args... [ENV ...] [TIMEOUT s]) registers a
-# test command; a Windows command gets the Wine session fixture.
+# test command; a Windows command gets the Wine session fixture and the label wine.
 function(quellora_add_test name)
   cmake_parse_arguments(T "" "TIMEOUT" "COMMAND;ENV" ${ARGN})
   add_test(NAME ${name} COMMAND ${T_COMMAND})
@@ -50,11 +62,12 @@ function(quellora_add_test name)
     set(T_TIMEOUT 120)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(WIN32)
+    list(APPEND T_ENV ${QUELLORA_WINE_ENV})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine LABELS wine)
+  endif()
   if(T_ENV)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${T_ENV}")
-  endif()
-  if(WIN32)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
   endif()
 endfunction()
 

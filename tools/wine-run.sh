@@ -14,7 +14,8 @@ if ! { [[ -f $state/xvfb.pid ]] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/nul
   own=1
   "$here/wine-session.sh" start "$state" >/dev/null || exit 1
 fi
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$here/wine-env.sh"
+export WINEPREFIX=$state/prefix
 export DISPLAY=$(cat "$state/display")
 
 wine "$@" | tr -d '\r'

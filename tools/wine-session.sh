@@ -7,7 +7,8 @@ action=${1:?start or stop}
 state=${2:?state folder}
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "$0")/wine-env.sh"
+export WINEPREFIX=$state/prefix
 
 source "$(dirname "$0")/xvfb.sh"
 
@@ -33,11 +34,11 @@ case $action in
     start_xvfb "$state" 1024x768x24
     echo "$XVFB_PID" >"$state/xvfb.pid"
     echo "$DISPLAY" >"$state/display"
-    wineboot -i >/dev/null 2>&1
+    make_prefix >/dev/null 2>&1
     wineserver -w
     "$(dirname "$0")/wine-fonts.sh" "$WINEPREFIX"
     # A crash must fail its test, not wait at winedbg's dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wine_tool reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
     echo "Wine session ready: prefix $WINEPREFIX, display $DISPLAY"
     ;;

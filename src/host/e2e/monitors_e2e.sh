@@ -9,7 +9,8 @@ set -uo pipefail
 state=$1 saver=$2 group=$3
 tools=$(cd "$(dirname "$0")/../../../tools" && pwd)
 rm -rf "$state" && mkdir -p "$state" && state=$(cd "$state" && pwd)
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$tools/wine-env.sh"
+export WINEPREFIX=$state/prefix
 
 XORG_PID="" saver_pid=""
 cleanup() {
@@ -23,7 +24,7 @@ trap cleanup EXIT
 
 source "$tools/xorg-monitors.sh"
 start_xorg_monitors "$state" || exit 1
-wineboot -i >/dev/null 2>&1
+make_prefix >/dev/null 2>&1
 wineserver -w
 "$tools/wine-fonts.sh" "$WINEPREFIX"
 reg_number() { wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }

@@ -13,7 +13,8 @@ shift 6
 runs=1
 if [[ ${1:-} == --figures ]]; then runs=${2:-5}; fi
 
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "$0")/../../../tools/wine-env.sh"
+export WINEPREFIX=$state/prefix
 DISPLAY=$(cat "$state/display") || exit 1
 export DISPLAY LC_ALL=en_US.UTF-8
 

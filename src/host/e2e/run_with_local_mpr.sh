@@ -4,7 +4,8 @@
 #   run_with_local_mpr.sh STATE PROGRAM [ARGS...]
 set -uo pipefail
 state=$1; shift
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;mpr=n,b"
+source "$(dirname "$0")/../../../tools/wine-env.sh"
+export WINEPREFIX=$state/prefix WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mpr=n,b"
 export DISPLAY=$(cat "$state/display")
 wine "$@" | tr -d '\r'
 exit "${PIPESTATUS[0]}"
