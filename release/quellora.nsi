@@ -1,7 +1,12 @@
 ; The Quellora installer: puts the saver where Windows finds it, selects it as
 ; the user's screen saver, and registers an uninstaller that undoes all of it.
-; The build passes VERSION, PUBLISHER, SAVER (the release .scr), ICON and OUTFILE.
-Unicode true
+; The build passes VERSION, PUBLISHER, SAVER (the release .scr), ICON and OUTFILE,
+; and X64 for the installer of the 64-bit saver (made only for the install tests).
+!ifdef X64
+  Target amd64-unicode
+!else
+  Unicode true
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -90,6 +95,10 @@ Function .onInit
 
   ${If} $AllUsers = 1
     SetShellVarContext all
+!ifdef X64
+    ; A 64-bit saver lies in the 64-bit system folder, System32.
+    StrCpy $ScrPath "$SYSDIR\quellora.scr"
+!else
     ; A 32-bit saver lies in the 32-bit system folder, which a 64-bit Windows
     ; calls SysWOW64: that name is what the system's own programs must read.
     ${If} ${RunningX64}
@@ -97,6 +106,7 @@ Function .onInit
     ${Else}
       StrCpy $ScrPath "$SYSDIR\quellora.scr"
     ${EndIf}
+!endif
   ${Else}
     SetShellVarContext current
   ${EndIf}
@@ -123,7 +133,11 @@ Function .onInit
   ${EndIf}
   ${If} $INSTDIR == ""
     ${If} $AllUsers = 1
+!ifdef X64
+      StrCpy $INSTDIR "$PROGRAMFILES64\Quellora"
+!else
       StrCpy $INSTDIR "$PROGRAMFILES\Quellora"
+!endif
     ${Else}
       StrCpy $INSTDIR "$LOCALAPPDATA\Programs\Quellora"
     ${EndIf}

@@ -19,27 +19,37 @@ setup=${QUELLORA_SETUP:?} scr=${QUELLORA_SCR:?} window_texts=${QUELLORA_WINDOW_T
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 note() { echo "-- $*"; }
+# A wait that takes up to N seconds at native speed: QUELLORA_WAIT_SCALE times
+# as long where the programs run under an emulator.
+bound() { echo $(($1 * ${QUELLORA_WAIT_SCALE:-1})); }
 
 # --- The Wine session --------------------------------------------------------
 
 state=$QUELLORA_TEST_STATE/$case_name
 "$root/tools/wine-session.sh" start "$state" >/dev/null || { echo "FAIL: no Wine session"; exit 1; }
 trap '"$root/tools/wine-session.sh" stop "$state" >/dev/null' EXIT
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=en_US.UTF-8
+source "$root/tools/wine-env.sh"
+export WINEPREFIX=$state/prefix LC_ALL=en_US.UTF-8
 export DISPLAY=$(cat "$state/display")
 drive=$WINEPREFIX/drive_c
 user_dir=$drive/users/$(id -un)
 # Xvfb runs no window manager: Wine draws the installer's frame and caption.
-wine reg add 'HKCU\Software\Wine\AppDefaults\'"$(basename "$setup")"'\X11 Driver' /v Managed /d N /f >/dev/null
+wine_tool reg add 'HKCU\Software\Wine\AppDefaults\'"$(basename "$setup")"'\X11 Driver' /v Managed /d N /f >/dev/null
 
 desktop='HKCU\Control Panel\Desktop'
 settings='HKCU\Software\Quellora'
 caption_en="Quellora Setup"
 
 # Where an install of each kind puts things, as Windows paths and the registry
-# root of its entry (read through the 32-bit view the installer writes to).
+# root of its entry (read through the view the installer writes to: the 32-bit
+# one for the 32-bit installer).
+if [[ ${QUELLORA_WINE_ARCH:-win32} == win64 ]]; then
+  view=64 system_scr='C:\windows\system32\quellora.scr' program_files='C:\Program Files'
+else
+  view=32 system_scr='C:\windows\syswow64\quellora.scr' program_files='C:\Program Files (x86)'
+fi
 declare -A all_users=(
-  [scr]='C:\windows\syswow64\quellora.scr' [folder]='C:\Program Files (x86)\Quellora'
+  [scr]=$system_scr [folder]="$program_files\Quellora"
   [entry]='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellora'
   [shortcut]='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Quellora.lnk')
 declare -A current_user=(
@@ -48,17 +58,17 @@ declare -A current_user=(
   [entry]='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellora'
   [shortcut]="C:\\users\\$(id -un)\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Quellora.lnk")
 
-unix_path() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+unix_path() { wine_tool winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 
 # reg_get KEY NAME: prints the value's data; status 1 when it is absent.
 reg_get() {
-  wine reg query "$1" /v "$2" /reg:32 2>/dev/null | tr -d '\r' |
+  wine_tool reg query "$1" /v "$2" /reg:$view 2>/dev/null | tr -d '\r' |
     awk -v name="$2" 'tolower($1) == tolower(name) { sub(/^ *[^ ]+ +REG_[A-Z_]+ */, ""); print; found = 1 }
                       END { exit !found }'
 }
-reg_has_key() { wine reg query "$1" /reg:32 >/dev/null 2>&1; }
-reg_set() { wine reg add "$1" /v "$2" /d "$3" /f >/dev/null; }
-reg_delete() { wine reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
+reg_has_key() { wine_tool reg query "$1" /reg:$view >/dev/null 2>&1; }
+reg_set() { wine_tool reg add "$1" /v "$2" /d "$3" /f >/dev/null; }
+reg_delete() { wine_tool reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
 
 expect_value() {  # KEY NAME EXPECTED
   local got
@@ -77,7 +87,7 @@ files_of_drive() {
 }
 # Registry keys (as Wine stores them) that mention Quellora, its settings key aside.
 quellora_keys() {
-  timeout 60 wineserver -w
+  timeout "$(bound 60)" wineserver -w
   grep -ih '^\[.*quellora' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
     sed 's/\] [0-9]*$/]/' | grep -iv '^\[Software\\\\Quellora\]$' |
     grep -iv '\\\\AppDefaults\\\\quellora-setup' || true
@@ -88,7 +98,7 @@ quellora_keys() {
 temp_files() { (cd "$user_dir/Temp" 2>/dev/null && find . -type f | sort); }
 check_temp_left() {  # TEMP_FILES_BEFORE
   local pending file
-  pending=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' \
+  pending=$(wine_tool reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' \
               /v PendingFileRenameOperations 2>/dev/null | tr -d '\r')
   while read -r file; do
     [[ -n $file ]] || continue
@@ -144,7 +154,7 @@ seconds_since() { echo "$(date +%s.%N) $1" | awk '{ printf "%.2f", $1 - $2 }'; }
 install_silently() {  # ARGS...: the installer's exit code
   local start rc
   start=$(date +%s.%N)
-  wine "$setup" /S "$@"
+  timeout "$(bound 120)" wine "$setup" /S "$@"
   rc=$?
   note "silent install $* took $(seconds_since "$start") s (exit code $rc)"
   return $rc
@@ -158,34 +168,52 @@ uninstall_quietly() {  # ENTRY_KEY FOLDER
   program=$(sed -n 's/^"\([^"]*\)" \/S$/\1/p' <<<"$command")
   [[ -n $program ]] || { fail "QuietUninstallString is not '\"uninstaller\" /S': $command"; return; }
   start=$(date +%s.%N)
-  wine "$program" /S
-  wait_gone "$(unix_path "$2")" 60 || fail "$2 still there a minute after the quiet uninstall"
+  timeout "$(bound 60)" wine "$program" /S
+  wait_gone "$(unix_path "$2")" "$(bound 60)" || fail "$2 still there $(bound 60) s after the quiet uninstall"
   note "silent uninstall took $(seconds_since "$start") s"
-  timeout 60 wineserver -w
+  timeout "$(bound 60)" wineserver -w
 }
 
-# The saver as the system starts it: the path under SCRNSAVE.EXE with /s; a
-# real key press ends it.
+# The saver's picture on the screen: its background and its dial's colour.
+shows_picture() {
+  local i colours
+  for ((i = 0; i < $(bound 5); i++)); do
+    import -window root "$state/shown.png" 2>/dev/null
+    colours=$(convert "$state/shown.png" -unique-colors -depth 8 txt:- 2>/dev/null)
+    [[ $colours == *"#00001E"* && $colours == *"#002F5E"* ]] && return 0
+    sleep 1
+  done
+  return 1
+}
+
+# The saver as the system starts it: the path under SCRNSAVE.EXE with /s; it
+# shows its picture, and a real key press ends it.
 run_selected_saver() {
-  local path pid
+  local path pid start
   path=$(reg_get "$desktop" SCRNSAVE.EXE) || { fail "no saver selected"; return; }
+  start=$(date +%s.%N)
   wine "$path" /s &
   pid=$!
-  if ! timeout 20 xdotool search --sync --onlyvisible --classname quellora.scr >/dev/null 2>&1; then
+  if ! timeout "$(bound 20)" xdotool search --sync --onlyvisible --classname quellora.scr >/dev/null 2>&1; then
     fail "$path /s showed no window"; kill "$pid" 2>/dev/null; return
   fi
+  shows_picture || fail "$path /s shows no picture"
+  note "$path /s showed its picture after $(seconds_since "$start") s"
   sleep 1
   xdotool key space
-  if ! wait_exit "$pid" 5; then fail "a key did not close the saver"; kill "$pid" 2>/dev/null; return; fi
+  if ! wait_exit "$pid" "$(bound 5)"; then fail "a key did not close the saver"; kill "$pid" 2>/dev/null; return; fi
   wait "$pid" || fail "$path /s ended with exit code $?"
 }
 
 # The Start-menu shortcut opens the settings dialog; Enter confirms it.
 open_settings_from_shortcut() {  # SHORTCUT
-  wine start "$1"
-  if ! point_at_window '^Settings$' 20; then fail "the shortcut $1 opened no settings dialog"; return; fi
+  local start
+  start=$(date +%s.%N)
+  timeout "$(bound 20)" "$tool_wine" start "$1"
+  if ! point_at_window '^Settings$' "$(bound 20)"; then fail "the shortcut $1 opened no settings dialog"; return; fi
+  note "the shortcut opened the settings after $(seconds_since "$start") s"
   xdotool key Return
-  wait_no_window '^Settings$' 5 || fail "Enter did not close the settings dialog"
+  wait_no_window '^Settings$' "$(bound 5)" || fail "Enter did not close the settings dialog"
 }
 
 # Everything an install of this kind makes, as it should be after it.
