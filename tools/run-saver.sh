@@ -1,16 +1,26 @@
 #!/bin/bash
 # Shows the built saver full screen under Wine, in a prefix of its own under
-# build/run. With DISPLAY set it runs there until a key (or the mouse) ends it;
-# without, it runs a few seconds on an Xvfb display of its own and saves a
-# screenshot. Stops only the Wine prefix and the Xvfb it started.
+# build/run-PRESET. With DISPLAY set it runs there until a key (or the mouse)
+# ends it; without, it runs a few seconds on an Xvfb display of its own and
+# saves a screenshot. Stops only the Wine prefix and the Xvfb it started.
+#   run-saver.sh [windows-x86|windows-x64]   (the product, windows-x86, by default)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-saver=$root/build/windows-x86/src/host/quellora.scr
-run=$root/build/run
+preset=${1:-windows-x86}
+case $preset in
+  windows-x86) export QUELLORA_WINE_ARCH=win32; echo "Showing the 32-bit product ($preset)." ;;
+  windows-x64) export QUELLORA_WINE_ARCH=win64
+    if [[ -n ${QUELLORA_NO_X86:-} ]]; then why="QUELLORA_NO_X86 is set"; else why="this machine runs no 32-bit x86 code natively"; fi
+    echo "Showing the 64-bit build ($preset), not the 32-bit product: $why." ;;
+  *) echo "usage: $0 [windows-x86|windows-x64]" >&2; exit 2 ;;
+esac
+saver=$root/build/$preset/src/host/quellora.scr
+run=$root/build/run-$preset
 seconds=${QUELLORA_RUN_SECONDS:-6}
-[[ -f $saver ]] || { echo "$saver is missing: build the windows-x86 preset first" >&2; exit 1; }
+[[ -f $saver ]] || { echo "$saver is missing: build the $preset preset first" >&2; exit 1; }
 mkdir -p "$run"
-export WINEPREFIX=$run/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$root/tools/wine-env.sh"
+export WINEPREFIX=$run/prefix
 
 xvfb_pid=""
 stop() {
@@ -33,7 +43,7 @@ fi
 
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
   echo "Making the Wine prefix $WINEPREFIX (once)..."
-  wineboot -i >/dev/null 2>&1
+  make_prefix >/dev/null 2>&1
   wineserver -w
 fi
 "$root/tools/wine-fonts.sh" "$WINEPREFIX"
