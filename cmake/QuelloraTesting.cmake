@@ -14,7 +14,7 @@ if(WIN32)
     add_library(GTest::gmock ALIAS gmock)
   endif()
 
-  # The Wine runs of 64-bit builds may take Wine's 64-bit loader alone (tools/wine-env.sh).
+  # The Wine runs of 64-bit builds may take Wine's 64-bit loader alone (tools/lib.sh).
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(QUELLORA_WINE_ARCH win64)
   else()

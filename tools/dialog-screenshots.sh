@@ -9,32 +9,32 @@ build=${1:-$root/build/windows-x86}
 scr=$build/src/host/quellora.scr
 state=$build/screenshots
 [[ -f $scr ]] || { echo "build $scr first" >&2; exit 1; }
+if [[ $(x86_64-w64-mingw32-objdump -f "$scr" 2>/dev/null) == *x86-64* ]]; then export QUELLORA_WINE_ARCH=win64; fi
+source "$here/lib.sh"
 
-"$here/wine-session.sh" start "$state" >/dev/null
-trap '"$here/wine-session.sh" stop "$state" >/dev/null' EXIT
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" LC_ALL=en_US.UTF-8
-export DISPLAY=$(cat "$state/display")
+mkdir -p "$state"
+session_start "$state" >/dev/null
+trap 'session_stop "$state"' EXIT
+export LC_ALL=en_US.UTF-8
 key='HKCU\SOFTWARE\Quellora'
 # No window manager runs on the virtual display: Wine draws the caption itself.
-wine reg add 'HKCU\Software\Wine\AppDefaults\quellora.scr\X11 Driver' /v Managed /d N /f >/dev/null
+reg_set 'HKCU\Software\Wine\AppDefaults\quellora.scr\X11 Driver' Managed N
+
+dialog_titled() { window=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [[ -n $window ]]; }
 
 shoot() {  # LANGUAGE ENGLISH TITLE USER BIRTH
-  wine reg add "$key" /v English /t REG_DWORD /d "$2" /f >/dev/null
-  wine reg add "$key" /v User /d "$4" /f >/dev/null
-  wine reg add "$key" /v Birth /d "$5" /f >/dev/null
+  reg_number "$key" English "$2"
+  reg_set "$key" User "$4"
+  reg_set "$key" Birth "$5"
   wine "$scr" /c &
   local pid=$! window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --name "^$3\$" 2>/dev/null | head -1) && [[ -n $window ]] && break
-    sleep 0.1
-  done
-  [[ -n $window ]] || { echo "no dialog titled $3" >&2; kill "$pid"; exit 1; }
+  wait_until 10 dialog_titled "$3" || { echo "no dialog titled $3" >&2; kill "$pid"; exit 1; }
   sleep 1
   import -window root "$state/root.png"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   convert "$state/root.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$root/docs/settings-dialog-$1.png"
   # Ends the dialog's process (our own prefix's only one) before the next shot.
-  wineserver -k && wineserver -w
+  wineserver -k && wait_wineserver
   wait "$pid" 2>/dev/null || true
   echo "docs/settings-dialog-$1.png"
 }

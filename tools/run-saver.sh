@@ -19,20 +19,18 @@ run=$root/build/run-$preset
 seconds=${QUELLORA_RUN_SECONDS:-6}
 [[ -f $saver ]] || { echo "$saver is missing: build the $preset preset first" >&2; exit 1; }
 mkdir -p "$run"
-source "$root/tools/wine-env.sh"
+source "$root/tools/lib.sh"
 export WINEPREFIX=$run/prefix
 
 xvfb_pid=""
 stop() {
   if [[ -d $WINEPREFIX ]]; then
     wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    wait_wineserver || true
   fi
   if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap stop EXIT
-
-source "$root/tools/xvfb.sh"
 
 own_display=0
 if [[ -z ${DISPLAY:-} ]]; then
@@ -41,12 +39,13 @@ if [[ -z ${DISPLAY:-} ]]; then
   xvfb_pid=$XVFB_PID
 fi
 
+# Kept between runs: it takes a while to make.
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
   echo "Making the Wine prefix $WINEPREFIX (once)..."
-  make_prefix >/dev/null 2>&1
-  wineserver -w
+  make_prefix
+  wait_wineserver
 fi
-"$root/tools/wine-fonts.sh" "$WINEPREFIX"
+install_fonts
 
 if (( ! own_display )); then
   echo "Quellora runs full screen on $DISPLAY: press a key to end it."

@@ -12,29 +12,21 @@
 # to a folder, the language case saves the installer's first page there.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
 case_name=${1:?case}
 setup=${QUELLORA_SETUP:?} scr=${QUELLORA_SCR:?} window_texts=${QUELLORA_WINDOW_TEXTS:?}
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-note() { echo "-- $*"; }
-# A wait that takes up to N seconds at native speed: QUELLORA_WAIT_SCALE times
-# as long where the programs run under an emulator.
-bound() { echo $(($1 * ${QUELLORA_WAIT_SCALE:-1})); }
+source "$here/../../tools/lib.sh"
 
 # --- The Wine session --------------------------------------------------------
 
 state=$QUELLORA_TEST_STATE/$case_name
-"$root/tools/wine-session.sh" start "$state" >/dev/null || { echo "FAIL: no Wine session"; exit 1; }
-trap '"$root/tools/wine-session.sh" stop "$state" >/dev/null' EXIT
-source "$root/tools/wine-env.sh"
-export WINEPREFIX=$state/prefix LC_ALL=en_US.UTF-8
-export DISPLAY=$(cat "$state/display")
+mkdir -p "$state"
+session_start "$state" >/dev/null || { fail "no Wine session"; exit 1; }
+trap 'session_stop "$state"' EXIT
+export LC_ALL=en_US.UTF-8
 drive=$WINEPREFIX/drive_c
 user_dir=$drive/users/$(id -un)
 # Xvfb runs no window manager: Wine draws the installer's frame and caption.
-wine_tool reg add 'HKCU\Software\Wine\AppDefaults\'"$(basename "$setup")"'\X11 Driver' /v Managed /d N /f >/dev/null
+reg_set 'HKCU\Software\Wine\AppDefaults\'"$(basename "$setup")"'\X11 Driver' Managed N
 
 desktop='HKCU\Control Panel\Desktop'
 settings='HKCU\Software\Quellora'
@@ -58,26 +50,14 @@ declare -A current_user=(
   [entry]='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellora'
   [shortcut]="C:\\users\\$(id -un)\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Quellora.lnk")
 
-unix_path() { wine_tool winepath -u "$1" 2>/dev/null | tr -d '\r'; }
-
-# reg_get KEY NAME: prints the value's data; status 1 when it is absent.
-reg_get() {
-  wine_tool reg query "$1" /v "$2" /reg:$view 2>/dev/null | tr -d '\r' |
-    awk -v name="$2" 'tolower($1) == tolower(name) { sub(/^ *[^ ]+ +REG_[A-Z_]+ */, ""); print; found = 1 }
-                      END { exit !found }'
-}
-reg_has_key() { wine_tool reg query "$1" /reg:$view >/dev/null 2>&1; }
-reg_set() { wine_tool reg add "$1" /v "$2" /d "$3" /f >/dev/null; }
-reg_delete() { wine_tool reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
-
 expect_value() {  # KEY NAME EXPECTED
   local got
-  if ! got=$(reg_get "$1" "$2"); then fail "$1 $2 is missing, expected \"$3\""
+  if ! got=$(reg_get "$1" "$2" "$view"); then fail "$1 $2 is missing, expected \"$3\""
   elif [[ $got != "$3" ]]; then fail "$1 $2 is \"$got\", expected \"$3\""; fi
 }
 expect_no_value() {  # KEY NAME
   local got
-  if got=$(reg_get "$1" "$2"); then fail "$1 $2 is still there: \"$got\""; fi
+  if got=$(reg_get "$1" "$2" "$view"); then fail "$1 $2 is still there: \"$got\""; fi
 }
 
 # Files of the prefix's drive C:, without the temporary folders, where the
@@ -87,7 +67,7 @@ files_of_drive() {
 }
 # Registry keys (as Wine stores them) that mention Quellora, its settings key aside.
 quellora_keys() {
-  timeout "$(bound 60)" wineserver -w
+  wait_wineserver
   grep -ih '^\[.*quellora' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
     sed 's/\] [0-9]*$/]/' | grep -iv '^\[Software\\\\Quellora\]$' |
     grep -iv '\\\\AppDefaults\\\\quellora-setup' || true
@@ -99,7 +79,7 @@ temp_files() { (cd "$user_dir/Temp" 2>/dev/null && find . -type f | sort); }
 check_temp_left() {  # TEMP_FILES_BEFORE
   local pending file
   pending=$(wine_tool reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' \
-              /v PendingFileRenameOperations 2>/dev/null | tr -d '\r')
+              /v PendingFileRenameOperations 2>/dev/null)
   while read -r file; do
     [[ -n $file ]] || continue
     file="C:\\users\\$(id -un)\\Temp\\$(tr / '\\' <<<"${file#./}")"
@@ -107,39 +87,23 @@ check_temp_left() {  # TEMP_FILES_BEFORE
   done < <(comm -13 <(printf '%s\n' "$1") <(temp_files))
 }
 
-wait_gone() {  # UNIX_PATH SECONDS: true once the path is gone
-  local i
-  for ((i = 0; i < $2 * 10; i++)); do [[ -e $1 ]] || return 0; sleep 0.1; done
-  return 1
-}
-wait_exit() {  # PID SECONDS: true once the process ended
-  local i
-  for ((i = 0; i < $2 * 10; i++)); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-  return 1
-}
 # A window of the title (regular expression) to type into: waits for it and
 # puts the pointer on it, since keys go to the window under the pointer. The
 # installer's caption gains a trailing blank once its work is done.
 point_at_window() {  # TITLE_REGEX SECONDS
   local window
-  window=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
+  window=$(timeout "$(bound "$2")" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
   [[ -n $window ]] || return 1
   xdotool mousemove --window "$window" 40 40
   sleep 0.5
 }
-wait_no_window() {  # TITLE_REGEX SECONDS: true once no such window is shown
-  local i
-  for ((i = 0; i < $2 * 10; i++)); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
+no_window() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+wait_no_window() { wait_until "$2" no_window "$1"; }  # TITLE_REGEX SECONDS
 # Texts of the visible windows titled TITLE, once one of them says NEEDLE.
 texts_saying() {  # TITLE NEEDLE SECONDS
   local i texts
   for ((i = 0; i < $3 * 2; i++)); do
-    texts=$(wine "$window_texts" "$1" 1 2>/dev/null | tr -d '\r')
+    texts=$(wine_for 30 "$window_texts" "$1" 1 2>/dev/null)
     if [[ $texts == *"$2"* ]]; then printf '%s\n' "$texts"; return 0; fi
     sleep 0.5
   done
@@ -147,14 +111,13 @@ texts_saying() {  # TITLE NEEDLE SECONDS
   return 1
 }
 
-seconds_since() { echo "$(date +%s.%N) $1" | awk '{ printf "%.2f", $1 - $2 }'; }
 
 # --- Steps -------------------------------------------------------------------
 
 install_silently() {  # ARGS...: the installer's exit code
   local start rc
   start=$(date +%s.%N)
-  timeout "$(bound 120)" wine "$setup" /S "$@"
+  wine_for 120 "$setup" /S "$@"
   rc=$?
   note "silent install $* took $(seconds_since "$start") s (exit code $rc)"
   return $rc
@@ -164,33 +127,30 @@ install_silently() {  # ARGS...: the installer's exit code
 # hands over to a copy of itself and returns, so its work is waited for.
 uninstall_quietly() {  # ENTRY_KEY FOLDER
   local command program start
-  command=$(reg_get "$1" QuietUninstallString) || { fail "no QuietUninstallString under $1"; return; }
+  command=$(reg_get "$1" QuietUninstallString "$view") || { fail "no QuietUninstallString under $1"; return; }
   program=$(sed -n 's/^"\([^"]*\)" \/S$/\1/p' <<<"$command")
   [[ -n $program ]] || { fail "QuietUninstallString is not '\"uninstaller\" /S': $command"; return; }
   start=$(date +%s.%N)
-  timeout "$(bound 60)" wine "$program" /S
-  wait_gone "$(unix_path "$2")" "$(bound 60)" || fail "$2 still there $(bound 60) s after the quiet uninstall"
+  wine_for 60 "$program" /S
+  wait_gone "$(unix_path "$2")" 60 || fail "$2 still there $(bound 60) s after the quiet uninstall"
   note "silent uninstall took $(seconds_since "$start") s"
-  timeout "$(bound 60)" wineserver -w
+  wait_wineserver
 }
 
-# The saver's picture on the screen: its background and its dial's colour.
-shows_picture() {
-  local i colours
-  for ((i = 0; i < $(bound 5); i++)); do
-    import -window root "$state/shown.png" 2>/dev/null
-    colours=$(convert "$state/shown.png" -unique-colors -depth 8 txt:- 2>/dev/null)
-    [[ $colours == *"#00001E"* && $colours == *"#002F5E"* ]] && return 0
-    sleep 1
-  done
-  return 1
+# A picture on the whole screen, not an empty window: at least the twelve
+# meridians' colours, and none of them over most of the screen but one.
+painted() {
+  import -window root "$state/shown.png" 2>/dev/null &&
+    convert "$state/shown.png" -format %c histogram:info:- 2>/dev/null |
+    awk '{ n++; if ($1 + 0 > most) most = $1 + 0; total += $1 } END { exit !(n >= 12 && most > total / 2) }'
 }
+shows_picture() { wait_until 5 painted; }
 
 # The saver as the system starts it: the path under SCRNSAVE.EXE with /s; it
 # shows its picture, and a real key press ends it.
 run_selected_saver() {
   local path pid start
-  path=$(reg_get "$desktop" SCRNSAVE.EXE) || { fail "no saver selected"; return; }
+  path=$(reg_get "$desktop" SCRNSAVE.EXE "$view") || { fail "no saver selected"; return; }
   start=$(date +%s.%N)
   wine "$path" /s &
   pid=$!
@@ -201,7 +161,7 @@ run_selected_saver() {
   note "$path /s showed its picture after $(seconds_since "$start") s"
   sleep 1
   xdotool key space
-  if ! wait_exit "$pid" "$(bound 5)"; then fail "a key did not close the saver"; kill "$pid" 2>/dev/null; return; fi
+  if ! wait_exit "$pid" 5; then fail "a key did not close the saver"; kill "$pid" 2>/dev/null; return; fi
   wait "$pid" || fail "$path /s ended with exit code $?"
 }
 
@@ -209,11 +169,11 @@ run_selected_saver() {
 open_settings_from_shortcut() {  # SHORTCUT
   local start
   start=$(date +%s.%N)
-  timeout "$(bound 20)" "$tool_wine" start "$1"
-  if ! point_at_window '^Settings$' "$(bound 20)"; then fail "the shortcut $1 opened no settings dialog"; return; fi
+  wine_tool start "$1"
+  if ! point_at_window '^Settings$' 20; then fail "the shortcut $1 opened no settings dialog"; return; fi
   note "the shortcut opened the settings after $(seconds_since "$start") s"
   xdotool key Return
-  wait_no_window '^Settings$' "$(bound 5)" || fail "Enter did not close the settings dialog"
+  wait_no_window '^Settings$' 5 || fail "Enter did not close the settings dialog"
 }
 
 # Everything an install of this kind makes, as it should be after it.
@@ -226,16 +186,16 @@ check_installed() {  # KIND(all_users|current_user)
   [[ -f $(unix_path "${where[shortcut]}") ]] || fail "no Start-menu shortcut ${where[shortcut]}"
   # The selected saver is ours (short or long form of its path).
   local selected
-  selected=$(reg_get "$desktop" SCRNSAVE.EXE) || fail "SCRNSAVE.EXE missing"
+  selected=$(reg_get "$desktop" SCRNSAVE.EXE "$view") || fail "SCRNSAVE.EXE missing"
   [[ $(unix_path "$selected") -ef $scr_unix ]] || fail "SCRNSAVE.EXE names $selected, not ${where[scr]}"
   expect_value "$desktop" ScreenSaveActive 1
 
   expect_value "$entry" DisplayName Quellora
   expect_value "$entry" DisplayVersion 1.0.0.1
-  reg_get "$entry" Publisher >/dev/null || fail "no Publisher under $entry"
-  size=$(reg_get "$entry" EstimatedSize) || size=0
+  reg_get "$entry" Publisher "$view" >/dev/null || fail "no Publisher under $entry"
+  size=$(reg_get "$entry" EstimatedSize "$view") || size=0
   (($(stat -c %s "$scr_unix") / 1024 <= size && size < 2048)) || fail "EstimatedSize $size KB"
-  icon=$(reg_get "$entry" DisplayIcon) || icon=""
+  icon=$(reg_get "$entry" DisplayIcon "$view") || icon=""
   [[ $(unix_path "${icon%,0}") -ef $scr_unix ]] || fail "DisplayIcon \"$icon\" is not the saver"
   expect_value "$entry" UninstallString "\"${where[folder]}\\uninstall.exe\""
   expect_value "$entry" QuietUninstallString "\"${where[folder]}\\uninstall.exe\" /S"
@@ -247,7 +207,7 @@ check_nothing_left() {  # KIND FILES_BEFORE
   left=$(diff <(printf '%s\n' "$2") <(files_of_drive) | sed -n 's/^> //p')
   [[ -z $left ]] || fail "left behind on C: $(echo $left)"
   [[ ! -e $(unix_path "${where[scr]}") ]] || fail "${where[scr]} is still there"
-  reg_has_key "${where[entry]}" && fail "${where[entry]} is still there"
+  reg_has_key "${where[entry]}" "$view" && fail "${where[entry]} is still there"
   left=$(quellora_keys)
   [[ -z $left ]] || fail "registry keys left: $(echo $left)"
 }
@@ -370,7 +330,7 @@ case_language() {
     note "$locale"
     LC_ALL=$locale.UTF-8 wine "$setup" &
     pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^(Quellora Setup|Установка Quellora) ?\$" | head -1)
+    window=$(timeout "$(bound 30)" xdotool search --sync --onlyvisible --name "^(Quellora Setup|Установка Quellora) ?\$" | head -1)
     if [[ -z $window ]]; then fail "$locale: no installer window"; kill "$pid"; continue; fi
     title=$(xdotool getwindowname "$window")
     [[ ${title% } == "$caption" ]] || fail "$locale: the installer is titled \"$title\", not \"$caption\""
@@ -386,7 +346,7 @@ case_language() {
     sleep 0.5
     xdotool key Escape
     wait_exit "$pid" 10 || { fail "$locale: Escape did not close the installer"; kill "$pid"; }
-    reg_has_key "${all_users[entry]}" && fail "$locale: leaving the installer installed something"
+    reg_has_key "${all_users[entry]}" "$view" && fail "$locale: leaving the installer installed something"
   done
 }
 
@@ -410,10 +370,10 @@ case_uninstall_choice() {
       fail "the uninstaller's last page did not stay for its Close button"
     fi
     wait_no_window '^Quellora Uninstall ?$' 10 || fail "Close did not end the uninstaller"
-    timeout 60 wineserver -w
+    wait_wineserver
     check_nothing_left all_users "$before"
     if [[ $tick == yes ]]; then
-      reg_has_key "$settings" && fail "the ticked box did not remove $settings"
+      reg_has_key "$settings" "$view" && fail "the ticked box did not remove $settings"
     else
       expect_value "$settings" User "Ada Example"
     fi

@@ -5,8 +5,7 @@
 #   saver_sections.sh OBJDUMP SCR
 set -uo pipefail
 objdump=${1:?objdump} scr=${2:?scr}
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/../../tools/lib.sh"
 
 headers=$("$objdump" -h "$scr") || { echo "FAIL: $objdump cannot read $scr"; exit 1; }
 [[ $headers == *"file format pei-i386"* ]] || fail "not a 32-bit x86 program: $(grep -m1 'file format' <<<"$headers")"

@@ -4,10 +4,9 @@
 #   zip_tests.sh ZIP SCR
 set -uo pipefail
 zip=${1:?zip} scr=${2:?scr}
+source "$(dirname "$0")/../../tools/lib.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 names=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
 [[ $names == "quellora.scr readme.txt " ]] || fail "the zip holds: $names"

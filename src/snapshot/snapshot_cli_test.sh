@@ -4,9 +4,8 @@
 #   snapshot_cli_test.sh WORKDIR native|windows COMMAND...   (COMMAND runs the tool)
 set -uo pipefail
 work=$1 build=$2; shift 2
+source "$(dirname "$0")/../../tools/lib.sh"
 rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 run() {  # run ARGS... -> $rc, $err (without CRs)
   "$@" 2>err.txt >/dev/null

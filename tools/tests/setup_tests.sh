@@ -7,7 +7,8 @@
 #   setup_tests.sh WORK
 set -euo pipefail
 work=${1:?work folder}
-setup=$(cd "$(dirname "$0")/.." && pwd)/setup.sh
+source "$(dirname "$0")/../lib.sh"
+setup=$lib_tools/setup.sh
 rm -rf "$work" && mkdir -p "$work/bin"
 bin=$work/bin
 
@@ -40,7 +41,6 @@ stand_in ld 'while (($#)); do [[ $1 == -o ]] && printf "#!/bin/sh\nexit %s\n" "$
 stand_in mount 'echo "mount $*" >>"$LOG"'
 
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-failures=0
 no32="runs no 32-bit x86 code natively"
 # name | update failures | install | all installed | probe | program formats | exit code
 #   | updates | installs | registered | in the output
@@ -90,7 +90,7 @@ for c in "${cases[@]}"; do
     problem+=" says \"$no32\" on a machine that does;"
   fi
   if [[ -n $problem ]]; then
-    echo "FAIL $name:$problem"; sed 's/^/    /' "$work/out"; failures=$((failures + 1))
+    fail "$name:$problem"; sed 's/^/    /' "$work/out"
   else
     echo "ok   $name"
   fi

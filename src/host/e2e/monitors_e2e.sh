@@ -1,38 +1,29 @@
 #!/bin/bash
 # The full-screen saver on a display of two monitors (Xorg with the dummy
 # driver) driven with real X input: both monitors covered, input on the second
-# ends the run, and the dial's size on the screen at each LogPixels.
-#   monitors_e2e.sh STATE SAVER covers|scale
+# ends the run, and the dial's size on the screen at each LogPixels. What the
+# screen should show (the background, the dial's circle and colour, the frame)
+# comes from the snapshot tool's listing of the same picture.
+#   monitors_e2e.sh STATE SAVER SNAPSHOT covers|scale
 # STATE is a folder of the test's own for the display and a throwaway Wine
 # prefix. Stops only the Xorg, the saver and the Wine prefix it started.
 set -uo pipefail
-state=$1 saver=$2 group=$3
-tools=$(cd "$(dirname "$0")/../../../tools" && pwd)
+state=$1 saver=$2 snapshot=$3 group=$4
+source "$(dirname "$0")/../../../tools/lib.sh"
 rm -rf "$state" && mkdir -p "$state" && state=$(cd "$state" && pwd)
-source "$tools/wine-env.sh"
 export WINEPREFIX=$state/prefix
 
 XORG_PID="" saver_pid=""
 cleanup() {
   if [[ -n $saver_pid ]]; then kill "$saver_pid" 2>/dev/null; fi
-  if [[ -d $WINEPREFIX ]]; then wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; fi
+  remove_prefix
   if [[ -n $XORG_PID ]]; then kill "$XORG_PID" 2>/dev/null; fi
-  # The throwaway prefix takes over a gigabyte; the next run makes a new one.
-  rm -rf "$WINEPREFIX"
 }
 trap cleanup EXIT
 
-source "$tools/xorg-monitors.sh"
 start_xorg_monitors "$state" || exit 1
-make_prefix >/dev/null 2>&1
-wineserver -w
-"$tools/wine-fonts.sh" "$WINEPREFIX"
-reg_number() { wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
-reg_number 'HKCU\Software\Wine\WineDbg' ShowCrashDialog 0
+prepare_prefix
 reg_number 'HKCU\SOFTWARE\Quellora' Star 0  # a plain background, nothing but its colour
-
-failures=0
-fail() { echo "FAIL [$case_name]: $*"; failures=$((failures + 1)); }
 
 # The saver's visible X windows, "left top width height id" each, left to right.
 saver_windows() {
@@ -44,47 +35,57 @@ saver_windows() {
   done | sort -n
 }
 window_at() { saver_windows | awk -v x="$1" '$1 == x { print $5 }'; }
-running() { kill -0 "$saver_pid" 2>/dev/null; }
 shot() { import -window root "$state/shot.ppm"; }
 colours_in() {  # LEFT TOP WIDTH HEIGHT: the distinct colours there, RRGGBB, sorted
   convert "$state/shot.ppm" -crop "${3}x${4}+${1}+${2}" +repage -unique-colors -depth 8 txt:- |
     awk 'NR > 1 { print substr($3, 2, 6) }' | sort | tr '\n' ' '
 }
 
+# The primary monitor's picture as the snapshot tool draws it at DPI: sets
+# frame_w frame_h (its size in units), background (RRGGBB), and the dial's
+# circle dial_l dial_t dial_r dial_b (units) and dial_colour (RRGGBB): the
+# first ellipse, drawn with the pen selected before it.
+read_listing() {  # DPI
+  local list=$state/listing.txt
+  wine_for 60 "$snapshot" --now "2021-07-10 09:40" --birth "1985-07-01 08:30" --stars off \
+    --size 1280x800 --dpi "$1" --list "$(wine_path "$list")" >/dev/null 2>&1 || { fail "no listing at $1 DPI"; return 1; }
+  read -r frame_w frame_h background dial_l dial_t dial_r dial_b dial_colour < <(awk '
+    function rgb(bgr) { return substr(bgr, 9, 2) substr(bgr, 7, 2) substr(bgr, 5, 2) }
+    $1 == "Brush" && !bg { bg = rgb($2) }
+    $1 == "Rectangle" && !w { w = $4; h = $5 }
+    $1 == "Pen" { pen = rgb($3) }
+    $1 == "Ellipse" { print w, h, bg, $2, $3, $4, $5, pen; exit }' "$list")
+  [[ -n ${dial_colour:-} ]] || { fail "no dial in the listing at $1 DPI"; return 1; }
+}
+
 # On a busy machine the windows take a while to appear and paint: wait up to
 # six seconds for both monitors to be covered, the second in the background colour.
+covered() {
+  local seen
+  seen=$(saver_windows | cut -d' ' -f1-4 | tr '\n' ';')
+  [[ $seen == "0 0 1280 800;1280 0 1024 768;" ]]
+}
+second_monitor_painted() {
+  shot
+  # Inside its edge (the surface's default black pen) the second monitor is the background alone.
+  [[ $(colours_in 1280 0 1024 768)/$(colours_in 1281 1 1022 766) == "000000 $background /$background " ]]
+}
 start_covered() {
   xdotool mousemove 100 100
   wine "$saver" /s >/dev/null 2>&1 &
   saver_pid=$!
-  local i seen
-  for ((i = 0; i < 30; i++)); do
-    seen=$(saver_windows | cut -d' ' -f1-4 | tr '\n' ';')
-    [[ $seen == "0 0 1280 800;1280 0 1024 768;" ]] && break
-    sleep 0.2
-  done
-  [[ $seen == "0 0 1280 800;1280 0 1024 768;" ]] || { fail "windows: $seen"; return 1; }
-  for ((i = 0; i < 12; i++)); do
-    shot
-    # Inside its black edge the second monitor is the background colour alone.
-    seen=$(colours_in 1280 0 1024 768)/$(colours_in 1281 1 1022 766)
-    [[ $seen == "000000 00001E /00001E " ]] && return 0
-    sleep 0.5
-  done
-  fail "the second monitor shows $seen"
+  wait_until 6 covered || { fail "windows: $(saver_windows | cut -d' ' -f1-4 | tr '\n' ';')"; return 1; }
+  wait_until 6 second_monitor_painted ||
+    fail "the second monitor shows $(colours_in 1280 0 1024 768)/$(colours_in 1281 1 1022 766)"
 }
 
 ended_within_seconds() {
-  local i
-  for ((i = 0; i < $1 * 5; i++)); do
-    if ! running; then
-      saver_pid=""
-      [[ -z $(saver_windows) ]] || fail "windows left behind"
-      return 0
-    fi
-    sleep 0.2
-  done
-  fail "still running $1 s after $2"
+  if wait_exit "$saver_pid" "$1"; then
+    saver_pid=""
+    [[ -z $(saver_windows) ]] || fail "windows left behind"
+  else
+    fail "still running $1 s after $2"
+  fi
 }
 
 key_on() {  # the X input focus to a window, then a real key
@@ -106,41 +107,52 @@ case_mouse_moves_on_both_monitors() {
   sleep 1.5
   xdotool mousemove 400 600
   sleep 1.5
-  running || { fail "ended after two mouse moves"; return; }
+  running "$saver_pid" || { fail "ended after two mouse moves"; return; }
   xdotool mousemove 1700 500
   ended_within_seconds 6 "the third mouse move"
 }
 
-# Where the dial's outline crosses the row 7.5 degrees above the centre of the
-# primary monitor (between the spokes "00" and "01"): its distance from the centre.
-dial_radius() {  # DPI
-  local cx cy y x
-  read -r cx cy y < <(awk -v d="$1" 'BEGIN { wu = int(1280 * 96 / d + 0.5); hu = int(800 * 96 / d + 0.5)
-    cx = int(wu / 2) * 1280 / wu; cy = int(hu / 2) * 800 / hu
-    printf "%.2f %.2f %d\n", cx, cy, int(cy - 240 * d / 96 * sin(7.5 * 3.14159265 / 180) + 0.5) }')
-  x=$(convert "$state/shot.ppm" -crop "1280x1+0+$y" +repage -depth 8 txt:- |
-    awk 'NR > 1 && $3 == "#002F5E" { split($1, p, ","); print p[1]; exit }')
-  awk -v x="${x:--1000}" -v y="$y" -v cx="$cx" -v cy="$cy" 'BEGIN { printf "%.1f\n", sqrt((cx - x) ^ 2 + (cy - y) ^ 2) }'
+# The dial on the primary monitor as the listing places it, in screen pixels:
+# sets dial_x dial_y (its centre), expected_radius, and row: the row 7.5
+# degrees above the centre (between the spokes "00" and "01").
+dial_on_screen() {
+  read -r dial_x dial_y expected_radius row < <(awk -v l="$dial_l" -v t="$dial_t" -v r="$dial_r" -v b="$dial_b" \
+      -v w="$frame_w" -v h="$frame_h" '
+    BEGIN { sx = 1280 / w; sy = 800 / h
+            x = (l + r) / 2 * sx; y = (t + b) / 2 * sy; radius = (r - l) / 2 * sx
+            printf "%.2f %.2f %.2f %d\n", x, y, radius, int(y - radius * sin(7.5 * 3.14159265 / 180) + 0.5) }')
+}
+# Where the dial's outline crosses that row on the screen: its distance from the centre.
+radius_on_screen() {
+  local x
+  x=$(convert "$state/shot.ppm" -crop "1280x1+0+$row" +repage -depth 8 txt:- |
+    awk -v c="#$dial_colour" 'NR > 1 && toupper($3) == toupper(c) { split($1, p, ","); print p[1]; exit }')
+  awk -v x="${x:--1000}" -v y="$row" -v cx="$dial_x" -v cy="$dial_y" 'BEGIN { printf "%.1f\n", sqrt((cx - x) ^ 2 + (cy - y) ^ 2) }'
+}
+dial_painted() {
+  shot
+  radius=$(radius_on_screen)
+  awk -v r="$radius" -v e="$expected_radius" 'BEGIN { exit !(r >= e - 1.5 && r <= e + 1.5) }'
 }
 
-scale_case() {  # DPI: the dial 240 units in radius, the second monitor still covered
-  local dpi=$1 radius expected=$((240 * $1 / 96))
+scale_case() {  # DPI: the dial as large as the listing says, the second monitor still covered
+  local dpi=$1 radius
+  read_listing "$dpi" || return
+  dial_on_screen
   reg_number 'HKCU\Control Panel\Desktop' LogPixels "$dpi"
   start_covered || return
-  sleep 1
-  shot
-  radius=$(dial_radius "$dpi")
-  echo "dial radius at $dpi DPI: $radius px on the screen (240 units: $expected px)"
-  awk -v r="$radius" -v e="$expected" 'BEGIN { exit !(r >= e - 1.5 && r <= e + 1.5) }' ||
-    fail "dial radius $radius px, wanted $expected"
+  # Measured until the primary monitor has painted its dial (a busy machine is slow).
+  wait_until 6 dial_painted
+  echo "dial radius at $dpi DPI: $radius px on the screen ($((dial_r - dial_l)) units across: $expected_radius px)"
+  dial_painted || fail "dial radius $radius px, wanted $expected_radius"
   key_on "$(window_at 0)"
   ended_within_seconds 6 "a key"
 }
 
 case $group in
-  covers) cases=(key_on_the_second_monitor mouse_moves_on_both_monitors) ;;
+  covers) read_listing 96 || exit 1; cases=(key_on_the_second_monitor mouse_moves_on_both_monitors) ;;
   scale) cases=("scale_case 96" "scale_case 120" "scale_case 144" "scale_case 192") ;;
-  *) echo "usage: $0 STATE SAVER covers|scale" >&2; exit 2 ;;
+  *) echo "usage: $0 STATE SAVER SNAPSHOT covers|scale" >&2; exit 2 ;;
 esac
 for case_name in "${cases[@]}"; do
   before=$failures
@@ -148,5 +160,6 @@ for case_name in "${cases[@]}"; do
   if [[ -n $saver_pid ]]; then kill "$saver_pid" 2>/dev/null; wait "$saver_pid" 2>/dev/null; saver_pid=""; fi
   ((failures == before)) && echo "ok: $case_name"
 done
+case_name=""
 echo "$failures failure(s)"
 exit $((failures > 0))

@@ -13,22 +13,17 @@ shift 6
 runs=1
 if [[ ${1:-} == --figures ]]; then runs=${2:-5}; fi
 
-source "$(dirname "$0")/../../../tools/wine-env.sh"
-export WINEPREFIX=$state/prefix
-DISPLAY=$(cat "$state/display") || exit 1
-export DISPLAY LC_ALL=en_US.UTF-8
+source "$(dirname "$0")/../../../tools/lib.sh"
+session_use "$state" || exit 1
+export LC_ALL=en_US.UTF-8
+settings='HKCU\SOFTWARE\Quellora' desktop='HKCU\Control Panel\Desktop'
 
-failures=0
 started=()
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-now_ms() { date +%s%3N; }
-wine_path() { echo "Z:${1//\//\\}"; }
-
 cleanup() {
   local pid
   for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
-  wine reg delete 'HKCU\SOFTWARE\Quellora' /f >/dev/null 2>&1
-  wine reg delete 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /f >/dev/null 2>&1
+  reg_delete "$settings"
+  reg_delete "$desktop" ScreenSaveUsePassword
 }
 trap cleanup EXIT
 
@@ -50,21 +45,22 @@ start_saver() {
 
 # Waits for the saver's full-screen window and gives it a moment to show and paint.
 wait_for_saver_window() {
-  if ! timeout 20 xdotool search --sync --onlyvisible --classname quellora.scr >/dev/null; then
+  if ! timeout "$(bound 20)" xdotool search --sync --onlyvisible --classname quellora.scr >/dev/null; then
     fail "no saver window appeared"
     return 1
   fi
   sleep 1.5
 }
 
-running() { kill -0 "$saver_pid" 2>/dev/null; }
+saver_running() { running "$saver_pid"; }
 
 # Waits up to MS milliseconds for the saver to end; sets exit_ms (from the
-# call, made right after the closing event) and exit_code.
+# call, made right after the closing event) and exit_code. Polls every 10 ms:
+# the time is one of the figures.
 wait_for_exit() {
   local start
   start=$(now_ms)
-  while running; do
+  while saver_running; do
     if (($(now_ms) - start > $1)); then return 1; fi
     sleep 0.01
   done
@@ -95,7 +91,7 @@ click_in_place() {
 
 expect_running() {
   sleep "$2"
-  running || fail "$1: the saver closed"
+  saver_running || fail "$1: the saver closed"
 }
 
 # Ends the case once the closing event has been sent: the saver must be gone
@@ -178,7 +174,7 @@ case_password_refused() {
   folder=$(folder_for password)
   cp "$password_cpl" "$folder/PASSWORD.CPL"
   record=$folder/record.txt
-  wine reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  reg_number "$desktop" ScreenSaveUsePassword 1
   QUELLORA_TEST_PASSWORD=refuse QUELLORA_TEST_RECORD=$(wine_path "$record") start_saver "$folder" /s
   wait_for_saver_window || return
   xdotool key a
@@ -191,7 +187,7 @@ case_password_refused() {
   expect_running "password refused after three moves" 0
   kill "$saver_pid" 2>/dev/null
   wait "$saver_pid" 2>/dev/null
-  wine reg delete 'HKCU\Control Panel\Desktop' /v ScreenSaveUsePassword /f >/dev/null 2>&1
+  reg_delete "$desktop" ScreenSaveUsePassword
 }
 
 case_preview() {
@@ -200,12 +196,12 @@ case_preview() {
   wine "$preview_parent" --at 300 200 320 240 >"$folder/handle.txt" 2>/dev/null &
   parent_pid=$!
   started+=("$parent_pid")
-  for _ in $(seq 100); do [[ -s $folder/handle.txt ]] && break; sleep 0.1; done
+  wait_until 10 test -s "$folder/handle.txt"
   handle=$(tr -d '\r\n' <"$folder/handle.txt")
   [[ -n $handle ]] || { fail "the preview's parent window did not come up"; return; }
   start_saver "$folder" /p "$handle"
   sleep 3
-  running || { fail "the preview did not start in its parent"; return; }
+  saver_running || { fail "the preview did not start in its parent"; return; }
   local x
   for x in 350 420 500 560; do xdotool mousemove "$x" 320; sleep 0.2; done
   click_in_place 3
@@ -217,10 +213,7 @@ case_preview() {
   expect_closed "the preview's parent gone"
 }
 
-stored() {  # NAME: the stored value's data, as reg query prints it
-  wine reg query 'HKCU\SOFTWARE\Quellora' /v "$1" 2>/dev/null | tr -d '\r' |
-    sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
-}
+stored() { reg_get "$settings" "$1"; }  # NAME: the stored value's data
 
 # The bottom-left frame text (name and birth moment) as the saver shows it now,
 # against the same corner drawn by the snapshot tool for the expected settings.
@@ -230,7 +223,7 @@ corner() { convert "$1" -crop 300x35+0+733 +repage "$2"; }
 expect_corner_shows() {  # WHAT USER BIRTH(yyyy-MM-dd HH:mm)
   local shot=$work/shown.png expected=$work/expected.bmp
   import -window root "$shot"
-  wine "$snapshot" --now "2026-12-09 18:00" --user "$2" --birth "$3" --stars off --lang en \
+  wine_for 60 "$snapshot" --now "2026-12-09 18:00" --user "$2" --birth "$3" --stars off --lang en \
     --size 1024x768 --image "$(wine_path "$expected")" >/dev/null 2>&1
   corner "$shot" "$work/shown-corner.png"
   corner "$expected" "$work/expected-corner.png"
@@ -245,9 +238,9 @@ expect_corner_shows() {  # WHAT USER BIRTH(yyyy-MM-dd HH:mm)
 case_settings_typed() {
   local folder
   folder=$(folder_for settings)
-  wine reg delete 'HKCU\SOFTWARE\Quellora' /f >/dev/null 2>&1
+  reg_delete "$settings"
   start_saver "$folder" /c
-  if ! timeout 20 xdotool search --sync --onlyvisible --name '^Settings$' >/dev/null; then
+  if ! timeout "$(bound 20)" xdotool search --sync --onlyvisible --name '^Settings$' >/dev/null; then
     fail "no settings dialog"
     return
   fi
@@ -287,7 +280,7 @@ case_settings_other_locale() {
   folder=$work/settings
   [[ -n $(stored BirthRecord) ]] || { fail "nothing stored to carry over"; return; }
   LC_ALL=ru_RU.UTF-8 start_saver "$folder" /c
-  if ! timeout 20 xdotool search --sync --onlyvisible --name '^Settings$' >/dev/null; then
+  if ! timeout "$(bound 20)" xdotool search --sync --onlyvisible --name '^Settings$' >/dev/null; then
     fail "no settings dialog under Russian formats"
     return
   fi

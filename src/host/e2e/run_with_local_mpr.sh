@@ -4,8 +4,8 @@
 #   run_with_local_mpr.sh STATE PROGRAM [ARGS...]
 set -uo pipefail
 state=$1; shift
-source "$(dirname "$0")/../../../tools/wine-env.sh"
-export WINEPREFIX=$state/prefix WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mpr=n,b"
-export DISPLAY=$(cat "$state/display")
+source "$(dirname "$0")/../../../tools/lib.sh"
+session_use "$state" || exit 1
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mpr=n,b"
 wine "$@" | tr -d '\r'
 exit "${PIPESTATUS[0]}"
