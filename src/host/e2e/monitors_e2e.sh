@@ -2,11 +2,12 @@
 # The full-screen saver on a display of two monitors (Xorg with the dummy
 # driver) driven with real X input: both monitors covered, input on the second
 # ends the run, and the dial's size on the screen at each LogPixels.
-#   monitors_e2e.sh STATE SAVER covers|scale
+#   monitors_e2e.sh STATE SAVER covers|scale [SNAPSHOT]
+# SNAPSHOT (the scale group's) tells the picture's units on the primary monitor.
 # STATE is a folder of the test's own for the display and a throwaway Wine
 # prefix. Stops only the Xorg, the saver and the Wine prefix it started.
 set -uo pipefail
-state=$1 saver=$2 group=$3
+state=$1 saver=$2 group=$3 snapshot=${4:-}
 tools=$(cd "$(dirname "$0")/../../../tools" && pwd)
 rm -rf "$state" && mkdir -p "$state" && state=$(cd "$state" && pwd)
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -29,6 +30,7 @@ wineserver -w
 reg_number() { wine reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
 reg_number 'HKCU\Software\Wine\WineDbg' ShowCrashDialog 0
 reg_number 'HKCU\SOFTWARE\Quellora' Star 0  # a plain background, nothing but its colour
+reg_number 'HKCU\SOFTWARE\Quellora' English 1  # the language of the snapshot's texts
 
 failures=0
 fail() { echo "FAIL [$case_name]: $*"; failures=$((failures + 1)); }
@@ -112,24 +114,34 @@ case_mouse_moves_on_both_monitors() {
 
 # Where the dial's outline crosses the row 7.5 degrees above the centre of the
 # primary monitor (between the spokes "00" and "01"): its distance from the centre.
-dial_radius() {  # DPI
+dial_radius() {  # UNITS-WIDE UNITS-HIGH: the picture's size on the primary monitor
   local cx cy y x
-  read -r cx cy y < <(awk -v d="$1" 'BEGIN { wu = int(1280 * 96 / d + 0.5); hu = int(800 * 96 / d + 0.5)
-    cx = int(wu / 2) * 1280 / wu; cy = int(hu / 2) * 800 / hu
-    printf "%.2f %.2f %d\n", cx, cy, int(cy - 240 * d / 96 * sin(7.5 * 3.14159265 / 180) + 0.5) }')
+  read -r cx cy y < <(awk -v wu="$1" -v hu="$2" 'BEGIN { cx = int(wu / 2) * 1280 / wu; cy = int(hu / 2) * 800 / hu
+    printf "%.2f %.2f %d\n", cx, cy, int(cy - 240 * 1280 / wu * sin(7.5 * 3.14159265 / 180) + 0.5) }')
   x=$(convert "$state/shot.ppm" -crop "1280x1+0+$y" +repage -depth 8 txt:- |
     awk 'NR > 1 && $3 == "#002F5E" { split($1, p, ","); print p[1]; exit }')
   awk -v x="${x:--1000}" -v y="$y" -v cx="$cx" -v cy="$cy" 'BEGIN { printf "%.1f\n", sqrt((cx - x) ^ 2 + (cy - y) ^ 2) }'
 }
 
+# The picture's units on the 1280x800 primary monitor at a DPI, as the saver
+# picks them there: the display's scale where the picture fits, else smaller.
+picture_units() {  # DPI
+  wine "$snapshot" --now "2021-07-10 09:40" --birth "2000-01-01 00:00" --lang en --size 1280x800 --dpi "$1" \
+    --list "Z:${state//\//\\}\\list.txt" >/dev/null 2>&1
+  tr -d '\r' <"$state/list.txt" | awk 'NR == 2 { print $4, $5 }'
+}
+
 scale_case() {  # DPI: the dial 240 units in radius, the second monitor still covered
-  local dpi=$1 radius expected=$((240 * $1 / 96))
+  local dpi=$1 radius expected units
   reg_number 'HKCU\Control Panel\Desktop' LogPixels "$dpi"
+  units=$(picture_units "$dpi")
+  [[ -n $units ]] || { fail "no listing from the snapshot tool"; return; }
+  expected=$(awk -v u="${units% *}" 'BEGIN { printf "%.1f", 240 * 1280 / u }')
   start_covered || return
   sleep 1
   shot
-  radius=$(dial_radius "$dpi")
-  echo "dial radius at $dpi DPI: $radius px on the screen (240 units: $expected px)"
+  radius=$(dial_radius $units)
+  echo "dial radius at $dpi DPI: $radius px on the screen (240 of ${units/ /x} units: $expected px)"
   awk -v r="$radius" -v e="$expected" 'BEGIN { exit !(r >= e - 1.5 && r <= e + 1.5) }' ||
     fail "dial radius $radius px, wanted $expected"
   key_on "$(window_at 0)"
@@ -139,7 +151,7 @@ scale_case() {  # DPI: the dial 240 units in radius, the second monitor still co
 case $group in
   covers) cases=(key_on_the_second_monitor mouse_moves_on_both_monitors) ;;
   scale) cases=("scale_case 96" "scale_case 120" "scale_case 144" "scale_case 192") ;;
-  *) echo "usage: $0 STATE SAVER covers|scale" >&2; exit 2 ;;
+  *) echo "usage: $0 STATE SAVER covers|scale [SNAPSHOT]" >&2; exit 2 ;;
 esac
 for case_name in "${cases[@]}"; do
   before=$failures
