@@ -47,14 +47,16 @@ void AddDialAndCentre(Envelope& e, const ScreenInputs& in, std::int32_t width, P
 }
 
 // Every disc with its name and hint, and its advice lines whatever the level,
-// so that the fit stays the same from minute to minute.
+// so that the fit stays the same from minute to minute. Two fonts in all: the
+// names and advice first, then the hints.
 void AddRing(Envelope& e, const ScreenInputs& in, Point c, Canvas& measure) {
   MeasuredText add{measure, e.Texts};
+  const auto disc = [&](int i) { return HourPoint(c, i, 12, RingRadius); };
+  measure.SelectFont(RingFont);
   for (int i = 0; i < MeridianCount; ++i) {
     const int k = TableIndexOfRing(i);
-    const Point p = HourPoint(c, i, 12, RingRadius);
+    const Point p = disc(i);
     e.Discs.push_back(CircleBox(p, DiscRadius));
-    measure.SelectFont(RingFont);
     add(in.Rus ? MeridianNameRu[k] : MeridianNameEn[k],
         [&](TextExtent size) { return RingTextPlace(i, RingText::Name, 0, p, size); });
     const auto lines = SplitAdviceLines(in.Rus ? MeridianAdviceRu[k] : MeridianAdviceEn[k]);
@@ -62,9 +64,12 @@ void AddRing(Envelope& e, const ScreenInputs& in, Point c, Canvas& measure) {
       add(lines[line], [&](TextExtent size) {
         return RingTextPlace(i, RingText::Advice, static_cast<int>(line), p, size);
       });
-    measure.SelectFont(HintFont);
+  }
+  measure.SelectFont(HintFont);
+  for (int i = 0; i < MeridianCount; ++i) {
+    const int k = TableIndexOfRing(i);
     add(in.Rus ? MeridianHintRu[k] : MeridianHintEn[k],
-        [&](TextExtent size) { return RingTextPlace(i, RingText::Hint, 0, p, size); });
+        [&](TextExtent size) { return RingTextPlace(i, RingText::Hint, 0, disc(i), size); });
   }
 }
 
@@ -140,9 +145,9 @@ PictureFit FitPictureFrame(const ScreenInputs& inputs, std::int32_t pixelWidth, 
     return display;
   // A smaller scale gives the picture more units while its layout about the
   // centre stays the same, so whether it fits falls with the DPI: a bisection
-  // between a candidate that fits (or the floor) and one that does not.
+  // between a candidate that fits, or the floor, which is taken whether it
+  // fits or not, and one that does not.
   PictureFit low = at(MinFitDpi);
-  if (!fits(low)) return low;
   std::int32_t high = dpiX;
   while (high - low.Dpi > 1) {
     const PictureFit middle = at(low.Dpi + (high - low.Dpi) / 2);

@@ -192,4 +192,33 @@ TEST(FitPictureFrame, EverySizeAndScaleOfTheTableFitsAndTheScaleIsTheLargest) {
   std::printf("%d of %d (size, scale, language) cases pass, texts measured by %s\n", passed, cases, Measurement);
 }
 
+// The ends of the search: the preview and an empty window keep the display's
+// frame, as does a display whose scale fits (an unreadable DPI counting as 96,
+// each side its own DPI); a window too small for the picture even at the
+// floor gets the floor.
+TEST(FitPictureFrame, PreviewEmptyWindowUnreadableDpiAndTheFloor) {
+  struct {
+    const char* what;
+    std::int32_t width, height, dpiX, dpiY;
+    bool preview;
+    PictureFrame frame;
+    std::int32_t dpi;
+  } const cases[] = {
+      {"preview", 1920, 1080, 144, 144, true, FrameAtDpi(1920, 1080, 144, 144), 144},
+      {"empty window", 0, 0, 144, 144, false, FrameAtDpi(0, 0, 144, 144), 144},
+      {"unreadable DPI", 3840, 2160, 0, -1, false, FrameAtDpi(3840, 2160, 96, 96), 96},
+      {"each side its DPI", 3840, 2160, 144, 120, false, FrameAtDpi(3840, 2160, 144, 120), 144},
+      {"too small at the floor", 320, 240, 96, 96, false, FrameAtDpi(320, 240, MinFitDpi, MinFitDpi),
+       MinFitDpi},
+  };
+  for (const auto& c : cases) {
+    ScreenInputs in = Inputs(false);
+    in.IsPreview = c.preview;
+    const PictureFit fit = FitPictureFrame(in, c.width, c.height, c.dpiX, c.dpiY, MeasuringCanvas());
+    EXPECT_EQ(fit.Dpi, c.dpi) << c.what;
+    EXPECT_EQ(fit.Frame.Width, c.frame.Width) << c.what;
+    EXPECT_EQ(fit.Frame.Height, c.frame.Height) << c.what;
+  }
+}
+
 }  // namespace
