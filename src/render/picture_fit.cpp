@@ -16,7 +16,7 @@ struct Envelope {
   std::vector<Box> Texts;  // every text but the frame texts
   std::vector<Box> Discs;
   std::vector<Box> Shapes;  // the dial and its spoke circles
-  std::vector<Box> FrameTexts;
+  std::vector<Box> FrameTextBoxes;
 };
 
 struct MeasuredText {
@@ -74,7 +74,7 @@ void AddRing(Envelope& e, const ScreenInputs& in, Point c, Canvas& measure) {
 }
 
 void AddFrameTexts(Envelope& e, const ScreenInputs& in, const PictureFrame& frame, Canvas& measure) {
-  MeasuredText add{measure, e.FrameTexts};
+  MeasuredText add{measure, e.FrameTextBoxes};
   measure.SelectFont(FrameTextFont);
   for (const FrameText which : FrameTexts)
     add(FrameTextOf(which, in),
@@ -115,15 +115,15 @@ bool PictureFitsFrame(const ScreenInputs& inputs, const PictureFrame& frame, Can
   AddRing(e, inputs, c, measure);
   AddFrameTexts(e, inputs, frame, measure);
   if (!AllInside(e.Texts, frame) || !AllInside(e.Discs, frame) || !AllInside(e.Shapes, frame) ||
-      !AllInside(e.FrameTexts, frame))
+      !AllInside(e.FrameTextBoxes, frame))
     return false;
   // What is anchored to the centre keeps its layout at every scale; only the
   // frame texts, anchored to the edges, can come to lie over it.
-  for (std::size_t i = 0; i < e.FrameTexts.size(); ++i) {
-    const Box& text = e.FrameTexts[i];
+  for (std::size_t i = 0; i < e.FrameTextBoxes.size(); ++i) {
+    const Box& text = e.FrameTextBoxes[i];
     if (AnyOverlaps(text, e.Texts) || AnyOverlaps(text, e.Discs)) return false;
-    for (std::size_t j = i + 1; j < e.FrameTexts.size(); ++j)
-      if (Overlap(text, e.FrameTexts[j])) return false;
+    for (std::size_t j = i + 1; j < e.FrameTextBoxes.size(); ++j)
+      if (Overlap(text, e.FrameTextBoxes[j])) return false;
   }
   return true;
 }
