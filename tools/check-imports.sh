@@ -3,7 +3,7 @@
 #   check-imports.sh OBJDUMP PROGRAM...
 set -euo pipefail
 objdump=$1; shift
-allowed='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|msvcrt|ole32|oleaut32|shlwapi|uxtheme|version|ws2_32|ntdll)\.dll$'
+allowed='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|msvcrt|ole32|oleaut32|shlwapi|usp10|uxtheme|version|ws2_32|ntdll)\.dll$'
 status=0
 for program in "$@"; do
   dlls=$("$objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)

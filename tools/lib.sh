@@ -95,19 +95,31 @@ if [[ $lib_x86 != native ]]; then
 fi
 make_prefix() { timeout "$(bound 300)" "${boot_wine[@]}" -i >/dev/null 2>&1; }
 
+# Runs COMMAND with its output going to files, printed without Wine's CRs
+# once it has ended. Never through a pipe: the first Wine program of a
+# session starts Wine's own services, which keep the program's output open
+# for as long as they run (as long as any other program of the prefix runs),
+# and a reader of a pipe would wait for them.
+without_cr() {
+  local out err rc
+  out=$(mktemp) err=$(mktemp)
+  "$@" >"$out" 2>"$err"
+  rc=$?
+  tr -d '\r' <"$out"
+  tr -d '\r' <"$err" >&2
+  rm -f "$out" "$err"
+  return "$rc"
+}
+
 # Every Wine call of a suite is bounded, so one that hangs fails where it hangs:
-#   wine_for SECONDS PROGRAM ARGS...   a program (bound(SECONDS), CR line ends dropped)
+#   wine_for SECONDS PROGRAM ARGS...   a program (bound(SECONDS))
 #   wine_tool PROGRAM ARGS...          one of Wine's own programs, within a minute
 wine_for() {
   local seconds=$1
   shift
-  timeout "$(bound "$seconds")" wine "$@" | tr -d '\r'
-  return "${PIPESTATUS[0]}"
+  without_cr timeout "$(bound "$seconds")" wine "$@"
 }
-wine_tool() {
-  timeout "$(bound 60)" "$tool_wine" "$@" | tr -d '\r'
-  return "${PIPESTATUS[0]}"
-}
+wine_tool() { without_cr timeout "$(bound 60)" "$tool_wine" "$@"; }
 wait_wineserver() { timeout "$(bound 60)" wineserver -w 2>/dev/null; }
 
 # Puts the fonts that Debian's fonts-wine ships (Tahoma, Marlett for the caption
@@ -195,7 +207,7 @@ start_xvfb() {
 
 # start_xorg_monitors FOLDER: two monitors, which Xvfb cannot give (its
 # Xinerama heads all lie at 0,0): Xorg with the dummy driver on a free display,
-# the primary DUMMY0 at 1280x800 and DUMMY1 at 1024x768 to its right, with its
+# the primary DUMMY0 at 1920x1200 and DUMMY1 at 1024x768 to its right, with its
 # files in FOLDER; sets XORG_PID and DISPLAY.
 start_xorg_monitors() {
   local folder=$1 fifo=$1/displayfd
@@ -215,7 +227,7 @@ Section "Monitor"
   Identifier "monitor"
   HorizSync 5.0-1000.0
   VertRefresh 5.0-200.0
-  Modeline "1280x800" 83.50 1280 1352 1480 1680 800 803 809 831 -hsync +vsync
+  Modeline "1920x1200" 193.25 1920 2056 2256 2592 1200 1203 1209 1245 -hsync +vsync
   Modeline "1024x768" 63.50 1024 1072 1176 1328 768 771 775 798 -hsync +vsync
 EndSection
 Section "Screen"
@@ -225,8 +237,8 @@ Section "Screen"
   DefaultDepth 24
   SubSection "Display"
     Depth 24
-    Virtual 2304 800
-    Modes "1280x800"
+    Virtual 2944 1200
+    Modes "1920x1200"
   EndSubSection
 EndSection
 CONF

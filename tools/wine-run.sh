@@ -3,7 +3,7 @@
 #   wine-run.sh --state STATE PROGRAM [ARGS...]
 # Inside a test run it uses the run's session (see wine-session.sh); alone, it
 # makes a session of its own and stops it afterwards. Wine's CR line ends are
-# dropped. A program gets the test's whole time: CTest bounds it.
+# dropped (see without_cr). A program gets the test's whole time: CTest bounds it.
 set -uo pipefail
 [[ ${1:-} == --state ]] || { echo "usage: $0 --state STATE PROGRAM [ARGS...]" >&2; exit 2; }
 state=$2; shift 2
@@ -16,7 +16,7 @@ if ! session_alive "$state"; then
   session_start "$state" >/dev/null || exit 1
 fi
 session_use "$state"
-wine "$@" | tr -d '\r'
-rc=${PIPESTATUS[0]}
+without_cr wine "$@"
+rc=$?
 if ((own)); then session_stop "$state"; fi
 exit "$rc"

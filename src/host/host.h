@@ -26,6 +26,7 @@ void RunPreview();
 // that a thread that cannot start can be tried; it reports whether it started.
 using RedrawThreadStarter = bool (*)();
 void RunFullScreen(RedrawThreadStarter startRedrawThread);
+// Returns at once when parent is not a window, or is the desktop.
 void RunPreviewIn(HWND parent, RedrawThreadStarter startRedrawThread);
 void RunSettings();
 void ChangePassword();

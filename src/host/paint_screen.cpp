@@ -1,6 +1,6 @@
 // The saver's WM_PAINT: opens the paint surface of SaverWindow, reads the local
 // clock once, and draws the picture through GDI from the settings and the
-// host's window size, at the display's scale.
+// host's window size, at the display's scale or as much of it as fits.
 #include <windows.h>
 
 #include "gdi_canvas.h"
@@ -27,10 +27,7 @@ void PaintScreen() {
   try {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    const PictureFrame frame = FrameOnDisplay(surface.Dc(), ScreenWidth.load(), ScreenHeight.load());
     ScreenInputs inputs;
-    inputs.Width = frame.Width;
-    inputs.Height = frame.Height;
     inputs.IsPreview = IsPreview;
     inputs.Rus = Rus;
     inputs.ShowStars = ShowStars;
@@ -40,6 +37,9 @@ void PaintScreen() {
     inputs.TimeSeparator = CurrentRegionalFormats().TimeSeparator;
     inputs.StarSeed = StarSeedOf(now);
     GdiTally tally;
+    const PictureFrame frame = FitOnDisplay(surface.Dc(), inputs, ScreenWidth.load(), ScreenHeight.load(), tally);
+    inputs.Width = frame.Width;
+    inputs.Height = frame.Height;
     GdiCanvas canvas(surface.Dc(), tally, frame);
     PaintScreen(canvas, inputs);
   } catch (...) {

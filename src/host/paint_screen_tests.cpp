@@ -1,13 +1,18 @@
 // The saver's own paint in a real window: WM_PAINT draws the picture from the
-// host and settings variables onto the window and leaves it validated.
+// host and settings variables onto the window, fitted to it, and leaves it validated.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "dial_geometry.h"
+#include "gdi_canvas.h"
 #include "host_state.h"
 #include "memory_surface.h"
 #include "paint_screen.h"
 #include "picture.h"
+#include "picture_fit.h"
 #include "settings.h"
 #include "unique_handle.h"
 
@@ -56,20 +61,43 @@ protected:
   UniqueWindow window_;
 };
 
-TEST_F(SaverPaint, WmPaintDrawsThePictureAndValidatesTheWindow) {
+// The window is smaller than the picture at 96 DPI: the paint draws it at the
+// scale at which it fits, so the discs at the ring's left, right and top and the
+// clock are all on the window, where the fit for these settings puts them.
+TEST_F(SaverPaint, WmPaintDrawsTheFittedPictureAndValidatesTheWindow) {
   MemorySurface copy(Width, Height);
   PaintAndGrab(copy);
   EXPECT_FALSE(GetUpdateRect(window_.get(), nullptr, FALSE)) << "the paint surface was not released";
   EXPECT_EQ(copy.Pixel(0, 0), Black);
   EXPECT_EQ(copy.Pixel(Width - 1, Height - 1), Black);
   EXPECT_EQ(copy.Pixel(1, Height / 2), BackgroundColour);
-  // Ring position 0, the Liver, stands at (30, 240); its fill left of the badge.
-  EXPECT_EQ(copy.Pixel(10, 240), MeridianColor[11]);
+
+  ScreenInputs inputs;
+  inputs.UserName = UserName;
+  inputs.BirthMoment = BirthMoment;
+  MemorySurface measuring(1, 1);
+  GdiTally tally;
+  const PictureFit fit = FitPictureFrame(inputs, Width, Height, BaseDpi, BaseDpi, [&](const PictureFrame& frame) {
+    return std::make_unique<GdiCanvas>(measuring.Dc(), tally, frame);
+  });
+  ASSERT_LT(fit.Dpi, BaseDpi) << "the picture fits the window at 96 DPI: the test needs a smaller window";
+  const auto pixel = [&](Point unit) {
+    return Point{unit.X * Width / fit.Frame.Width, unit.Y * Height / fit.Frame.Height};
+  };
+  const Point c = DialCentre(fit.Frame.Width, fit.Frame.Height);
+  // Each disc's fill 20 units beside its centre, clear of its badge and code.
+  for (const int position : {0, 6, 9}) {
+    const Point disc = HourPoint(c, position, 12, RingRadius);
+    const Point fill = pixel({disc.X - 20, disc.Y});
+    EXPECT_EQ(copy.Pixel(fill.X, fill.Y), MeridianColor[TableIndexOfRing(position)])
+        << "position " << position << " at " << fill.X << "," << fill.Y;
+  }
   // Whatever the time, the clock below the centre is drawn in white.
+  const Point from = pixel({c.X - 100, c.Y + 5}), to = pixel({c.X + 100, c.Y + 65});
   int white = 0;
-  for (int y = 245; y < 305; ++y)
-    for (int x = 220; x < 420; ++x) white += copy.Pixel(x, y) == White;
-  EXPECT_GT(white, 150);
+  for (int y = from.Y; y < to.Y; ++y)
+    for (int x = from.X; x < to.X; ++x) white += copy.Pixel(x, y) == White;
+  EXPECT_GT(white, 100);
 }
 
 TEST_F(SaverPaint, PreviewAndAnEmptySizeArePaintedToo) {

@@ -56,11 +56,22 @@ void RunPreview() {
                StartRedrawThread);
 }
 
+namespace {
+
+// The desktop (and the shell's window over it) holds no preview: a disabled
+// child over the whole screen that no one destroys would leave the screen
+// covered for good. Nor does a parent that is not a window, which gets no
+// child, so that no quit message would ever come.
+bool IsPreviewHost(HWND parent) {
+  return parent && IsWindow(parent) && parent != GetDesktopWindow() && parent != GetShellWindow();
+}
+
+}  // namespace
+
 void RunPreviewIn(HWND parent, RedrawThreadStarter startRedrawThread) {
   IsPreview = true;
-  // A parent that is not a window gets no child, and no quit message would
-  // ever come: the mode ends at once.
-  if (!parent || !IsWindow(parent)) return;
+  // Such a preview ends at once.
+  if (!IsPreviewHost(parent)) return;
   RECT frame{};
   GetWindowRect(parent, &frame);
   if (!CreateSaverWindow(frame.right - frame.left, frame.bottom - frame.top, parent)) return;

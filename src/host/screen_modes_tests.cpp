@@ -1,5 +1,6 @@
-// The screen modes when their redraw thread cannot start: nothing would then
-// end the message loop, so the mode must give the screen back by itself.
+// The screen modes when their redraw thread cannot start, and the preview of
+// the desktop: nothing would then end the message loop, so the mode must give
+// the screen back by itself.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -103,6 +104,26 @@ TEST(PreviewWithoutRedrawThread, EndsAndLeavesTheParentEmpty) {
   DropQuitMessage();
   EXPECT_TRUE(IsWindow(parent.get()));
   EXPECT_EQ(GetWindow(parent.get(), GW_CHILD), nullptr) << "the preview child stayed in its parent";
+}
+
+bool RedrawThreadStarted = false;
+bool ThreadMustNotStart() {
+  RedrawThreadStarted = true;
+  return false;
+}
+
+TEST(PreviewOfTheDesktop, EndsAtOnceWithoutAWindow) {
+  for (const HWND parent : {GetDesktopWindow(), GetShellWindow()}) {
+    if (!parent) continue;  // no shell window under Wine
+    SaverWindow = nullptr;
+    RedrawThreadStarted = false;
+    Watchdog watchdog;
+    RunPreviewIn(parent, ThreadMustNotStart);
+    EXPECT_FALSE(watchdog.Fired()) << "the desktop's preview waited for a quit message";
+    DropQuitMessage();
+    EXPECT_EQ(SaverWindow, nullptr) << "a preview window was made over the desktop";
+    EXPECT_FALSE(RedrawThreadStarted);
+  }
 }
 
 }  // namespace

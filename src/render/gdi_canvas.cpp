@@ -2,11 +2,40 @@
 // a failed step leaves the rest of the picture as drawn.
 #include "gdi_canvas.h"
 
+#include <usp10.h>
+
+#include <algorithm>
+
+#include "unique_handle.h"
 #include "wide_text.h"
 
 namespace {
 
 int Length(std::u16string_view text) { return static_cast<int>(text.size()); }
+
+bool HasSurrogates(std::u16string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0xD800 && c <= 0xDFFF; });
+}
+
+struct ScriptStringTraits {
+  static SCRIPT_STRING_ANALYSIS Invalid() { return nullptr; }
+  static void Close(SCRIPT_STRING_ANALYSIS analysis) { ScriptStringFree(&analysis); }
+};
+using UniqueScriptString = UniqueWin32<SCRIPT_STRING_ANALYSIS, ScriptStringTraits>;
+
+// TextOutW and GetTextExtentPoint32W take each UTF-16 unit for a character
+// (Wine draws a surrogate pair as two missing-glyph boxes). Uniscribe shapes
+// whole characters: one glyph, from the current font or a fallback font that
+// has it, or one box where none has. Nothing when it cannot analyse the text.
+UniqueScriptString AnalyseWhole(HDC dc, std::u16string_view text) {
+  UniqueScriptString analysis;
+  // The glyph buffer size Uniscribe's documentation recommends.
+  const int glyphs = Length(text) * 3 / 2 + 16;
+  if (FAILED(ScriptStringAnalyse(dc, WideView(text).data(), Length(text), glyphs, -1, SSA_GLYPHS | SSA_FALLBACK,
+                                 0, nullptr, nullptr, nullptr, nullptr, nullptr, analysis.put())))
+    return {};
+  return analysis;
+}
 
 }  // namespace
 
@@ -65,12 +94,27 @@ void GdiCanvas::MoveTo(Point p) { MoveToEx(dc_, p.X, p.Y, nullptr); }
 
 void GdiCanvas::LineTo(Point p) { ::LineTo(dc_, p.X, p.Y); }
 
+// Texts of the basic plane alone, which are all the picture's own texts, go
+// the plain way, so their pixels stay as they are.
 void GdiCanvas::Text(Point p, std::u16string_view text) {
+  if (HasSurrogates(text)) {
+    if (const UniqueScriptString whole = AnalyseWhole(dc_, text)) {
+      ScriptStringOut(whole.get(), p.X, p.Y, 0, nullptr, 0, 0, FALSE);
+      return;
+    }
+  }
   TextOutW(dc_, p.X, p.Y, WideView(text).data(), Length(text));
 }
 
 TextExtent GdiCanvas::MeasureText(std::u16string_view text) {
   SIZE size{};
+  // The cell height is the font's whatever the characters; the width is the
+  // drawn one's.
   GetTextExtentPoint32W(dc_, WideView(text).data(), Length(text), &size);
+  if (HasSurrogates(text)) {
+    if (const UniqueScriptString whole = AnalyseWhole(dc_, text)) {
+      if (const SIZE* drawn = ScriptString_pSize(whole.get())) size.cx = drawn->cx;
+    }
+  }
   return {size.cx, size.cy};
 }

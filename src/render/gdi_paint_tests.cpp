@@ -1,8 +1,12 @@
 // The picture painted by GDI: object bookkeeping over many paints into a
-// memory bitmap, and the picture at the display's scale.
+// memory bitmap, the picture at the display's scale, and whole characters.
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "cover_picture.h"
 #include "gdi_canvas.h"
@@ -106,6 +110,53 @@ TEST(GdiPaint, ScaledBackgroundReachesEveryEdgePixel) {
     for (const Point p : {Point{right - 1, bottom - 1}, Point{1, 1}})
       EXPECT_EQ(surface.Pixel(p.X, p.Y), BackgroundColour) << p.X << ',' << p.Y << " at " << c.dpi;
     EXPECT_EQ(GetMapMode(surface.Dc()), MM_TEXT);
+  }
+}
+
+// The runs of columns that hold ink in a white surface: each glyph or box
+// drawn apart from the next is one run.
+std::vector<std::pair<int, int>> InkedColumns(const MemorySurface& surface) {
+  std::vector<std::pair<int, int>> runs;
+  for (int x = 0; x < surface.Width(); ++x) {
+    bool ink = false;
+    for (int y = 0; y < surface.Height() && !ink; ++y) ink = surface.Pixel(x, y) != 0x00FFFFFF;
+    if (!ink) continue;
+    if (!runs.empty() && runs.back().second == x) ++runs.back().second;
+    else runs.push_back({x, x + 1});
+  }
+  return runs;
+}
+
+// A character outside the basic plane (a surrogate pair) is one character on
+// the surface: one glyph, or one box where no font has it; never a box for
+// each half. Its measured width is the width it is drawn in.
+TEST(GdiText, ACharacterOutsideTheBasicPlaneIsDrawnWhole) {
+  for (const std::int32_t dpi : {96, 144}) {
+    for (const std::u16string_view text : {std::u16string_view(u"\U0001F600"), std::u16string_view(u"\U0001F600|")}) {
+      MemorySurface surface(120, 60);
+      PatBlt(surface.Dc(), 0, 0, 120, 60, WHITENESS);
+      const PictureFrame frame = FrameAtDpi(120, 60, dpi, dpi);
+      GdiTally tally;
+      TextExtent size;
+      {
+        GdiCanvas canvas(surface.Dc(), tally, frame);
+        canvas.SelectFont({20, false});
+        canvas.SetTextColor(Black);
+        canvas.SetTransparentMode();
+        canvas.Text({10, 10}, text);
+        size = canvas.MeasureText(text);
+      }
+      const auto runs = InkedColumns(surface);
+      const std::size_t characters = text.size() - 1;  // the pair is one
+      ASSERT_EQ(runs.size(), characters) << "at " << dpi << " DPI, " << text.size() << " units";
+      // Drawn from the unit 10 on, within the measured width (a pixel of slack
+      // each side for the rounding of the mapping).
+      const int left = 10 * dpi / BaseDpi, right = (10 + size.Width) * dpi / BaseDpi;
+      EXPECT_GE(runs.front().first, left - 1) << dpi;
+      EXPECT_LE(runs.back().second, right + 1) << dpi;
+      EXPECT_GT(runs.front().second - runs.front().first, 4 * dpi / BaseDpi) << "no glyph or box at " << dpi;
+      EXPECT_EQ(tally.Created, tally.Deleted);
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include "picture.h"
 
 #include "dial_geometry.h"
+#include "picture_places.h"
 #include "screen_texts.h"
 
 namespace {
@@ -38,11 +39,11 @@ void PaintMeridianRing(Canvas& canvas, Point centre, const ModelFrame& frame, bo
     const int k = TableIndexOfRing(i);
     const Point p = HourPoint(centre, i, 12, RingRadius);
 
-    canvas.SelectFont({15, false});
+    canvas.SelectFont(RingFont);
     canvas.SetTextColor(Black);
     canvas.SelectPen({1, Black});
     canvas.SelectBrush(MeridianColor[k]);
-    canvas.Ellipse({p.X - 25, p.Y - 25, p.X + 25, p.Y + 25});
+    canvas.Ellipse(CircleBox(p, DiscRadius));
 
     const TextExtent codeSize = canvas.MeasureText(MeridianCode[k]);
     canvas.Text({p.X - codeSize.Width / 2, p.Y - 22}, MeridianCode[k]);
@@ -68,7 +69,7 @@ void PaintMeridianRing(Canvas& canvas, Point centre, const ModelFrame& frame, bo
       }
     }
 
-    canvas.SelectFont({15, true});
+    canvas.SelectFont(HintFont);
     const Text hint = rus ? MeridianHintRu[k] : MeridianHintEn[k];
     const TextExtent hintSize = canvas.MeasureText(hint);
     canvas.Text(RingTextPlace(i, RingText::Hint, 0, p, hintSize), hint);

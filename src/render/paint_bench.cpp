@@ -1,17 +1,20 @@
 // Times one full paint of the worked example at 1920x1080: under Windows with
-// GDI into a memory bitmap, split into the model, the texts and the rest, and
-// the paint of a cover window of that size with stars; natively into the
-// recording canvas.
+// GDI into a memory bitmap, split into the model, the texts and the rest, the
+// picture's fit to the screen at 96 DPI (where it fits at once) and at 144 DPI
+// (where the scale is searched for), and the paint of a cover window of that
+// size with stars; natively into the recording canvas.
 //   paint_bench [--paints N]   (default 60)
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "cover_picture.h"
 #include "picture.h"
+#include "picture_fit.h"
 #include "recording_canvas.h"
 
 #ifdef _WIN32
@@ -118,6 +121,14 @@ int main(int argc, char** argv) {
     texts.push_back(Ms(timer.Spent));
   });
   const double text = Median(texts);
+  const auto fitAt = [&](std::int32_t dpi) {
+    return Median(Time(paints, [&](int) {
+      FitPictureFrame(in, in.Width, in.Height, dpi, dpi, [&](const PictureFrame& frame) {
+        return std::make_unique<GdiCanvas>(surface.Dc(), tally, frame);
+      });
+    }));
+  };
+  const double fit96 = fitAt(96), fit144 = fitAt(144);
   // A cover window on a second monitor of the same size: the picture's 21 stars.
   CoverInputs cover{in.Width, in.Height, true, CoverStarCount(std::int64_t{in.Width} * in.Height,
                                                               std::int64_t{in.Width} * in.Height), 0};
@@ -134,6 +145,8 @@ int main(int argc, char** argv) {
   std::printf("  texts (measure and draw):     %.2f ms (%.0f%%)\n", text, 100 * text / total);
   std::printf("  rest (shapes, objects, code): %.2f ms (%.0f%%)\n", total - model - text,
               100 * (total - model - text) / total);
+  std::printf("Fit to 1920x1080 (measuring only), median of %d: %.2f ms at 96 DPI, %.2f ms at 144 DPI\n",
+              paints, fit96, fit144);
   std::printf("Cover window 1920x1080 with %d stars, median of %d: %.2f ms\n", cover.StarCount, paints,
               coverTotal);
   std::printf("  objects made %llu, deleted %llu, failures %llu\n",
@@ -148,8 +161,12 @@ int main(int argc, char** argv) {
     RecordingCanvas canvas;
     PaintScreen(canvas, in);
   }));
-  std::printf("Recording paint 1920x1080, median of %d: %.3f ms (model %.3f ms)\n", paints, total,
-              model);
+  const double fit = Median(Time(paints, [&](int) {
+    FitPictureFrame(in, in.Width, in.Height, 144, 144,
+                    [](const PictureFrame&) { return std::make_unique<RecordingCanvas>(); });
+  }));
+  std::printf("Recording paint 1920x1080, median of %d: %.3f ms (model %.3f ms); fit at 144 DPI %.3f ms\n",
+              paints, total, model, fit);
   return 0;
 #endif
 }

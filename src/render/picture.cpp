@@ -3,28 +3,27 @@
 
 #include "dial_geometry.h"
 #include "picture_ground.h"
+#include "picture_places.h"
 #include "screen_texts.h"
-#include "site_address.h"
 #include "star_field.h"
 
 namespace {
 
 void PaintDial(Canvas& canvas, Point c) {
-  canvas.SelectFont({15, false});
+  canvas.SelectFont(LabelFont);
   canvas.SetTextColor(White);
   canvas.SelectPen({1, DialColour});
   // Still the background brush: the disc covers the stars that fell inside it.
-  canvas.Ellipse({c.X - DialRadius, c.Y - DialRadius, c.X + DialRadius, c.Y + DialRadius});
+  canvas.Ellipse(CircleBox(c, DialRadius));
   canvas.SelectBrush(DialColour);
   canvas.SetTransparentMode();
   for (int i = 1; i <= 24; ++i) {
     const Point p = HourPoint(c, i, 24, DialRadius);
     canvas.MoveTo(c);
     canvas.LineTo(p);
-    canvas.Ellipse({p.X - 11, p.Y - 11, p.X + 11, p.Y + 11});
+    canvas.Ellipse(CircleBox(p, SpokeCircleRadius));
     const std::u16string label = TwoDigits(24 - i);
-    const TextExtent size = canvas.MeasureText(label);
-    canvas.Text({p.X - size.Width / 2, p.Y - size.Height / 2}, label);
+    canvas.Text(LabelPlace(p, canvas.MeasureText(label)), label);
   }
 }
 
@@ -61,38 +60,25 @@ void PaintHand(Canvas& canvas, Point c, int minuteNow) {
 
 void PaintDateAndClock(Canvas& canvas, const ScreenInputs& in, Point c,
                        const DateTimeParts& now) {
-  canvas.SelectFont({35, false});
+  canvas.SelectFont(DateFont);
   canvas.SetTextColor(White);
   const std::u16string date = FormatShortDate(now.date, in.Rus);
-  const TextExtent dateSize = canvas.MeasureText(date);
-  canvas.Text({(in.Width - dateSize.Width) / 2, c.Y - dateSize.Height - 10}, date);
+  canvas.Text(DatePlace(in.Width, c, canvas.MeasureText(date)), date);
 
-  canvas.SelectFont({60, false});
+  canvas.SelectFont(ClockFont);
   canvas.SetTextColor(White);
   const std::u16string clock = FormatClock(now.time, in.TimeSeparator);
-  const TextExtent clockSize = canvas.MeasureText(clock);
-  canvas.Text({(in.Width - clockSize.Width) / 2, c.Y + 5}, clock);
+  canvas.Text(ClockPlace(in.Width, c, canvas.MeasureText(clock)), clock);
 }
 
 void PaintFrameTexts(Canvas& canvas, const ScreenInputs& in) {
-  canvas.SelectFont({20, false});
+  canvas.SelectFont(FrameTextFont);
   canvas.SetTextColor(FrameTextColour);
   canvas.SetTransparentMode();
-
-  canvas.Text({10, 10}, in.Rus ? CloseHintRu : CloseHintEn);
-
-  std::u16string person = in.UserName;
-  person += u", ";
-  person += FormatBirthMoment(in.BirthMoment, in.TimeSeparator);
-  const TextExtent personSize = canvas.MeasureText(person);
-  canvas.Text({10, in.Height - personSize.Height - 10}, person);
-
-  const TextExtent siteSize = canvas.MeasureText(SiteCornerText);
-  canvas.Text({in.Width - siteSize.Width - 10, in.Height - siteSize.Height - 10}, SiteCornerText);
-
-  const std::u16string_view title = in.Rus ? TitleRu : TitleEn;
-  const TextExtent titleSize = canvas.MeasureText(title);
-  canvas.Text({(in.Width - titleSize.Width) / 2, 10}, title);
+  for (const FrameText which : FrameTexts) {
+    const std::u16string text = FrameTextOf(which, in);
+    canvas.Text(FrameTextPlace(which, in.Width, in.Height, canvas.MeasureText(text)), text);
+  }
 }
 
 }  // namespace

@@ -51,10 +51,18 @@ run "$@" "${now[@]}" --stars on --lang ru --user 'Анна "Ш"' --list ops.txt
 grep -q '"Анна \\"Ш\\", 01.07.1985 08:30"$' ops.txt || fail "no Russian user line"
 grep -q '"10 Июл 2021"$' ops.txt || fail "no Russian date"
 
-# --size in pixels, the list in 96-DPI units: at 144 DPI 1920x1080 pixels hold 1280x720 units.
-run "$@" "${now[@]}" --size 1920x1080 --dpi 144 --list ops.txt
+# --size in pixels, the list in 96-DPI units: at 144 DPI 3840x2160 pixels hold 2560x1440 units,
+# where the whole picture fits at the display's scale...
+run "$@" "${now[@]}" --size 3840x2160 --dpi 144 --list ops.txt
 [[ $rc == 0 ]] || fail "dpi: exit code $rc: $err"
-[[ $(sed -n 2p ops.txt) == "Rectangle 0 0 1280 720" ]] || fail "dpi: second line: $(sed -n 2p ops.txt)"
+[[ $(sed -n 2p ops.txt) == "Rectangle 0 0 2560 1440" ]] || fail "dpi: second line: $(sed -n 2p ops.txt)"
+# ...while 1920x1080 pixels at 144 DPI, 1280x720 units, are too few for it: it
+# is drawn at a smaller scale, between 1 and 1.5, as the saver draws it there.
+run "$@" "${now[@]}" --size 1920x1080 --dpi 144 --list ops.txt
+[[ $rc == 0 ]] || fail "fitted: exit code $rc: $err"
+read -r _ _ _ units_wide units_high < <(sed -n 2p ops.txt)
+((units_wide > 1280 && units_wide < 1920 && units_high > 720 && units_high < 1080)) ||
+  fail "fitted: second line: $(sed -n 2p ops.txt)"
 
 if [[ $build == windows ]]; then
   run "$@" "${now[@]}" --size 33x20 --dpi 192 --image pic.bmp

@@ -7,6 +7,7 @@
 
 #include "display_scale.h"
 #include "picture.h"
+#include "picture_fit.h"
 #include "recording_canvas.h"
 
 struct SnapshotPicture {
@@ -22,6 +23,9 @@ inline constexpr bool SnapshotDrawsImages =
     false;
 #endif
 
+// The frame the saver would draw the picture in on a window of width by height
+// pixels at dpi: the same fit, its texts measured as this build draws them.
+PictureFit FitSnapshot(const ScreenInputs& inputs, std::int32_t width, std::int32_t height, std::int32_t dpi);
 // inputs in the frame's units; an image has the frame's pixels.
 SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, const PictureFrame& frame, bool wantImage);
 // ":" natively; the user's locale's time separator under Windows.

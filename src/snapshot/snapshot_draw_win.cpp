@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 
 #include "bmp_file.h"
@@ -10,6 +11,16 @@
 #include "memory_surface.h"
 #include "settings.h"
 #include "snapshot_draw.h"
+
+PictureFit FitSnapshot(const ScreenInputs& inputs, std::int32_t width, std::int32_t height, std::int32_t dpi) {
+  // Texts measure by the font and the mapping, not by the bitmap: one pixel
+  // is enough to measure on, whatever the picture's size.
+  MemorySurface surface(1, 1);
+  GdiTally tally;
+  return FitPictureFrame(inputs, width, height, dpi, dpi, [&](const PictureFrame& frame) {
+    return std::make_unique<GdiCanvas>(surface.Dc(), tally, frame);
+  });
+}
 
 SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, const PictureFrame& frame, bool wantImage) {
   SnapshotPicture picture;

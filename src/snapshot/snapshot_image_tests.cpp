@@ -112,17 +112,18 @@ TEST(SnapshotImage, PixelsAtKnownPoints) {
 }
 
 TEST(SnapshotImage, TextAt144DpiIsDrawnAtItsSizeNotBlownUp) {
-  const auto at96 = Snapshot(L"--size 1280x720");
-  const auto at144 = Snapshot(L"--size 1920x1080 --dpi 144");
+  // Sizes at which the whole picture fits at either scale: 1920x1200 units.
+  const auto at96 = Snapshot(L"--size 1920x1200");
+  const auto at144 = Snapshot(L"--size 2880x1800 --dpi 144");
   ASSERT_TRUE(at96 && at144);
   const BmpImage blownUp = BlownUp(*at96);
   struct Place {
     const char* what;
-    Box box;  // in the 1920x1080 pixels
+    Box box;  // in the 2880x1800 pixels
     std::uint32_t ink;
   };
-  for (const Place& place : {Place{"close hint", {10, 10, 260, 45}, FrameTextColour},
-                             Place{"clock", {760, 545, 1160, 660}, White}}) {
+  for (const Place& place : {Place{"close hint", {15, 15, 390, 68}, FrameTextColour},
+                             Place{"clock", {1140, 905, 1740, 1000}, White}}) {
     const double crisp = SolidShare(*at144, place.box, place.ink);
     const double blurred = SolidShare(blownUp, place.box, place.ink);
     EXPECT_GT(crisp, 0.2) << place.what;

@@ -2,6 +2,7 @@
 // registry, and writes its operation list and (under Windows) its image.
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,10 +35,7 @@ int RunSnapshot(const std::vector<std::string>& args) {
     return 0;
   }
 
-  const PictureFrame frame = FrameAtDpi(options.Width, options.Height, options.Dpi, options.Dpi);
   ScreenInputs inputs;
-  inputs.Width = frame.Width;
-  inputs.Height = frame.Height;
   inputs.IsPreview = options.Preview;
   inputs.Rus = options.Rus;
   inputs.ShowStars = options.Stars;
@@ -48,6 +46,15 @@ int RunSnapshot(const std::vector<std::string>& args) {
   inputs.TimeSeparator = SnapshotTimeSeparator();
   // The same moment always gives the same stars, so snapshots can be compared.
   inputs.StarSeed = static_cast<std::uint32_t>(std::llround(options.Now * MinutesPerDay));
+  // The saver's own choice of scale for a window of that size on that display.
+  PictureFrame frame;
+  try {
+    frame = FitSnapshot(inputs, options.Width, options.Height, options.Dpi).Frame;
+  } catch (const std::runtime_error& error) {
+    return Fail(std::string("quellora-snapshot: ") + error.what());
+  }
+  inputs.Width = frame.Width;
+  inputs.Height = frame.Height;
 
   const SnapshotPicture picture = DrawSnapshot(inputs, frame, options.Image.has_value());
   if (!picture.Fault.empty()) return Fail("quellora-snapshot: " + picture.Fault);

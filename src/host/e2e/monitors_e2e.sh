@@ -24,6 +24,9 @@ trap cleanup EXIT
 start_xorg_monitors "$state" || exit 1
 prepare_prefix
 reg_number 'HKCU\SOFTWARE\Quellora' Star 0  # a plain background, nothing but its colour
+reg_number 'HKCU\SOFTWARE\Quellora' English 1  # the listing's language: the fit measures its texts
+# The primary monitor, and the second to its right (see start_xorg_monitors).
+primary_w=1920 primary_h=1200 second_w=1024 second_h=768
 
 # The saver's visible X windows, "left top width height id" each, left to right.
 saver_windows() {
@@ -47,8 +50,8 @@ colours_in() {  # LEFT TOP WIDTH HEIGHT: the distinct colours there, RRGGBB, sor
 # first ellipse, drawn with the pen selected before it.
 read_listing() {  # DPI
   local list=$state/listing.txt
-  wine_for 60 "$snapshot" --now "2021-07-10 09:40" --birth "1985-07-01 08:30" --stars off \
-    --size 1280x800 --dpi "$1" --list "$(wine_path "$list")" >/dev/null 2>&1 || { fail "no listing at $1 DPI"; return 1; }
+  wine_for 60 "$snapshot" --now "2021-07-10 09:40" --birth "1985-07-01 08:30" --stars off --lang en \
+    --size "${primary_w}x$primary_h" --dpi "$1" --list "$(wine_path "$list")" >/dev/null 2>&1 || { fail "no listing at $1 DPI"; return 1; }
   read -r frame_w frame_h background dial_l dial_t dial_r dial_b dial_colour < <(awk '
     function rgb(bgr) { return substr(bgr, 9, 2) substr(bgr, 7, 2) substr(bgr, 5, 2) }
     $1 == "Brush" && !bg { bg = rgb($2) }
@@ -63,20 +66,23 @@ read_listing() {  # DPI
 covered() {
   local seen
   seen=$(saver_windows | cut -d' ' -f1-4 | tr '\n' ';')
-  [[ $seen == "0 0 1280 800;1280 0 1024 768;" ]]
+  [[ $seen == "0 0 $primary_w $primary_h;$primary_w 0 $second_w $second_h;" ]]
+}
+# The second monitor's colours, whole and inside its one-pixel edge.
+second_colours() {
+  echo "$(colours_in "$primary_w" 0 "$second_w" "$second_h")/$(colours_in $((primary_w + 1)) 1 $((second_w - 2)) $((second_h - 2)))"
 }
 second_monitor_painted() {
   shot
   # Inside its edge (the surface's default black pen) the second monitor is the background alone.
-  [[ $(colours_in 1280 0 1024 768)/$(colours_in 1281 1 1022 766) == "000000 $background /$background " ]]
+  [[ $(second_colours) == "000000 $background /$background " ]]
 }
 start_covered() {
   xdotool mousemove 100 100
   wine "$saver" /s >/dev/null 2>&1 &
   saver_pid=$!
   wait_until 6 covered || { fail "windows: $(saver_windows | cut -d' ' -f1-4 | tr '\n' ';')"; return 1; }
-  wait_until 6 second_monitor_painted ||
-    fail "the second monitor shows $(colours_in 1280 0 1024 768)/$(colours_in 1281 1 1022 766)"
+  wait_until 6 second_monitor_painted || fail "the second monitor shows $(second_colours)"
 }
 
 ended_within_seconds() {
@@ -95,7 +101,7 @@ key_on() {  # the X input focus to a window, then a real key
 
 case_key_on_the_second_monitor() {
   start_covered || return
-  key_on "$(window_at 1280)"
+  key_on "$(window_at "$primary_w")"
   ended_within_seconds 6 "a key on the second monitor"
 }
 
@@ -103,12 +109,12 @@ case_mouse_moves_on_both_monitors() {
   start_covered || return
   sleep 1  # mapped and painted before the first real move
   # One count for all windows: second monitor, primary, then the second again.
-  xdotool mousemove 1500 300
+  xdotool mousemove $((primary_w + 220)) 300
   sleep 1.5
   xdotool mousemove 400 600
   sleep 1.5
   running "$saver_pid" || { fail "ended after two mouse moves"; return; }
-  xdotool mousemove 1700 500
+  xdotool mousemove $((primary_w + 420)) 500
   ended_within_seconds 6 "the third mouse move"
 }
 
@@ -117,15 +123,15 @@ case_mouse_moves_on_both_monitors() {
 # degrees above the centre (between the spokes "00" and "01").
 dial_on_screen() {
   read -r dial_x dial_y expected_radius row < <(awk -v l="$dial_l" -v t="$dial_t" -v r="$dial_r" -v b="$dial_b" \
-      -v w="$frame_w" -v h="$frame_h" '
-    BEGIN { sx = 1280 / w; sy = 800 / h
+      -v w="$frame_w" -v h="$frame_h" -v pw="$primary_w" -v ph="$primary_h" '
+    BEGIN { sx = pw / w; sy = ph / h
             x = (l + r) / 2 * sx; y = (t + b) / 2 * sy; radius = (r - l) / 2 * sx
             printf "%.2f %.2f %.2f %d\n", x, y, radius, int(y - radius * sin(7.5 * 3.14159265 / 180) + 0.5) }')
 }
 # Where the dial's outline crosses that row on the screen: its distance from the centre.
 radius_on_screen() {
   local x
-  x=$(convert "$state/shot.ppm" -crop "1280x1+0+$row" +repage -depth 8 txt:- |
+  x=$(convert "$state/shot.ppm" -crop "${primary_w}x1+0+$row" +repage -depth 8 txt:- |
     awk -v c="#$dial_colour" 'NR > 1 && toupper($3) == toupper(c) { split($1, p, ","); print p[1]; exit }')
   awk -v x="${x:--1000}" -v y="$row" -v cx="$dial_x" -v cy="$dial_y" 'BEGIN { printf "%.1f\n", sqrt((cx - x) ^ 2 + (cy - y) ^ 2) }'
 }

@@ -7,5 +7,4 @@ state=$1; shift
 source "$(dirname "$0")/../../../tools/lib.sh"
 session_use "$state" || exit 1
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;mpr=n,b"
-wine "$@" | tr -d '\r'
-exit "${PIPESTATUS[0]}"
+without_cr wine "$@"

@@ -311,6 +311,32 @@ TEST_P(PreviewOfAnEndedProgram, EndsWithinTheRedrawThreadsPoll) {
 INSTANTIATE_TEST_SUITE_P(Saver, PreviewOfAnEndedProgram, testing::Bool(),
                          [](const auto& info) { return info.param ? "Killed" : "LeftByItself"; });
 
+// The desktop is no preview host, given as the parent or found as the
+// foreground window when no parent is given: a child over the whole desktop
+// would cover the screen for good. Such a preview ends at once.
+class PreviewOfTheDesktop : public testing::TestWithParam<bool> {};
+
+TEST_P(PreviewOfTheDesktop, EndsAtOnceWithExitCodeZero) {
+  const HWND desktop = GetDesktopWindow();
+  std::wstring arguments = L"/p";
+  if (GetParam()) {
+    SetForegroundWindow(desktop);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == desktop; }, 3s))
+        << "the desktop did not become the foreground window";
+  } else {
+    arguments += L" " + std::to_wstring(reinterpret_cast<INT_PTR>(desktop));
+  }
+  TestFolder folder;
+  SaverProcess saver(folder, arguments);
+  // The desktop's children are its top-level windows: the search finds one there.
+  EXPECT_EQ(saver.WaitForWindow(5s), nullptr) << "a preview window covers the desktop";
+  ASSERT_TRUE(saver.WaitForExit(5s)) << "the desktop's preview ran on";
+  EXPECT_EQ(saver.ExitCode(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Saver, PreviewOfTheDesktop, testing::Bool(),
+                         [](const auto& info) { return info.param ? "DesktopInTheForeground" : "DesktopHandle"; });
+
 // --- The program file ------------------------------------------------------
 
 TEST(Resources, CarryTheDisplayNameTheVersionAndAManifest) {
