@@ -16,7 +16,11 @@ constexpr double ItalicSlant = 0.25;
 }  // namespace
 
 CairoCanvas::CairoCanvas(cairo_t* cr, const CairoFonts& fonts, const PictureFrame& frame)
-    : cr_(cr), fonts_(fonts), font_(fonts.Default()) {
+    : cr_(cr),
+      fonts_(fonts),
+      smooth_(cairo_font_options_create()),
+      sharp_(cairo_font_options_create()),
+      font_(fonts.Default()) {
   if (frame.Scaled()) {
     scaleX_ = static_cast<double>(frame.PixelWidth) / frame.Width;
     scaleY_ = static_cast<double>(frame.PixelHeight) / frame.Height;
@@ -25,11 +29,12 @@ CairoCanvas::CairoCanvas(cairo_t* cr, const CairoFonts& fonts, const PictureFram
   cairo_identity_matrix(cr_);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
   cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
-  CairoFontOptions options(cairo_font_options_create());
-  cairo_font_options_set_antialias(options.get(), CAIRO_ANTIALIAS_GRAY);
-  cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_FULL);
-  cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_ON);
-  cairo_set_font_options(cr_, options.get());
+  for (cairo_font_options_t* options : {smooth_.get(), sharp_.get()}) {
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+  }
+  cairo_font_options_set_antialias(smooth_.get(), CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_antialias(sharp_.get(), CAIRO_ANTIALIAS_NONE);
 }
 
 CairoCanvas::~CairoCanvas() { cairo_restore(cr_); }
@@ -59,7 +64,7 @@ void CairoCanvas::SetTextColor(Colour colour) { textColour_ = colour; }
 void CairoCanvas::SetTransparentMode() { transparent_ = true; }
 
 void CairoCanvas::SelectFont(const FontSpec& font) {
-  font_ = fonts_.Tahoma(static_cast<std::int32_t>(std::lround(font.Height * scaleY_)));
+  font_ = fonts_.Tahoma(static_cast<std::int32_t>(std::lround(font.Height * scaleY_)), font.Italic);
   italic_ = font.Italic;
 }
 
@@ -126,8 +131,9 @@ void CairoCanvas::LineTo(Point p) {
   penY_ = y;
 }
 
-void CairoCanvas::UseFont() {
-  cairo_set_font_face(cr_, font_.Face);
+void CairoCanvas::UseFont(bool forDrawing) {
+  cairo_set_font_face(cr_, forDrawing ? font_.Face : font_.Measure);
+  cairo_set_font_options(cr_, font_.Smooth ? smooth_.get() : sharp_.get());
   // Glyph space has y downwards: a point above the baseline moves right.
   cairo_matrix_t matrix;
   cairo_matrix_init(&matrix, font_.Ppem, 0, italic_ ? -ItalicSlant * font_.Ppem : 0, font_.Ppem, 0, 0);
@@ -137,7 +143,9 @@ void CairoCanvas::UseFont() {
 void CairoCanvas::Text(Point p, std::u16string_view text) {
   const double x = X(p.X), y = Y(p.Y);
   const std::string utf8 = Utf8FromUtf16(text);
-  UseFont();
+  // Where a size has bitmaps of its own, each glyph advances by its bitmap's
+  // width, as GDI draws it, though the text measures by the outlines.
+  UseFont(true);
   if (!transparent_) {
     // An opaque text first fills its cell with the surface's white background.
     cairo_text_extents_t extents;
@@ -154,7 +162,7 @@ void CairoCanvas::Text(Point p, std::u16string_view text) {
 
 TextExtent CairoCanvas::MeasureText(std::u16string_view text) {
   const std::string utf8 = Utf8FromUtf16(text);
-  UseFont();
+  UseFont(false);
   cairo_text_extents_t extents;
   cairo_text_extents(cr_, utf8.c_str(), &extents);
   return {static_cast<std::int32_t>(std::lround(extents.x_advance / scaleX_)),

@@ -37,13 +37,16 @@ private:
   double Y(std::int32_t units) const;
   void UseColour(Colour colour);
   void StrokeWithPen();
-  void UseFont();
+  // Selects the font's face for measuring (which also places the glyphs) or for drawing.
+  void UseFont(bool forDrawing);
   // The path of the ellipse inscribed in the device box, through the centres
   // of its outermost pixels.
   void EllipsePath(double left, double top, double right, double bottom);
 
   cairo_t* cr_;
   const CairoFonts& fonts_;
+  CairoFontOptions smooth_;
+  CairoFontOptions sharp_;
   double scaleX_ = 1, scaleY_ = 1;
   // A fresh GDI surface: black one-pixel pen, white brush, black text drawn
   // over a white background, the System font.

@@ -9,6 +9,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
@@ -58,7 +59,7 @@ CairoFonts::CairoFonts() {
   if (tahoma.empty()) tahoma = ExactFamilyFile("Tahoma", true);
   if (tahoma.empty()) throw std::runtime_error("no font file found (not even a stand-in for Tahoma)");
   tahoma_ = Load(tahoma);
-  const std::string system = WineFont("vgasys.fon");
+  const std::string system = WineFont("system.ttf");
   system_ = Load(system.empty() ? tahoma : system);
 }
 
@@ -84,21 +85,32 @@ CairoFonts::Face CairoFonts::Load(const std::string& file) {
       face.CellUnits = ftFace->ascender - ftFace->descender;
     }
   } else {
-    if (ftFace->num_fixed_sizes < 1 || FT_Select_Size(ftFace, 0))
+    // Wine's System font holds bitmaps only: its 16-pixel size is the stock font.
+    int best = -1;
+    for (int i = 0; i < ftFace->num_fixed_sizes; ++i)
+      if (best < 0 || std::abs(ftFace->available_sizes[i].height - CairoFonts::DefaultCellHeight) <
+                          std::abs(ftFace->available_sizes[best].height - CairoFonts::DefaultCellHeight))
+        best = i;
+    if (best < 0 || FT_Select_Size(ftFace, best))
       throw std::runtime_error("the bitmap font " + file + " has no size");
-    face.FixedPpem = ftFace->available_sizes[0].y_ppem >> 6;
-    face.FixedAscent = static_cast<std::int32_t>(ftFace->size->metrics.ascender >> 6);
-    face.FixedDescent = ftFace->available_sizes[0].height - face.FixedAscent;
+    face.Fixed.Ppem = ftFace->available_sizes[best].y_ppem / 64.0;
+    face.Fixed.Ascent = static_cast<std::int32_t>(ftFace->size->metrics.ascender >> 6);
+    face.Fixed.Descent = ftFace->available_sizes[best].height - face.Fixed.Ascent;
   }
 
   // cairo opens the file itself and keeps it for as long as it needs the face.
-  FcPatternOwner pattern(FcPatternCreate());
-  if (!pattern) throw std::bad_alloc();
-  FcPatternAddString(pattern.get(), FC_FILE, reinterpret_cast<const FcChar8*>(file.c_str()));
-  FcPatternAddInteger(pattern.get(), FC_INDEX, 0);
-  face.Cairo.reset(cairo_ft_font_face_create_for_pattern(pattern.get()));
-  if (cairo_font_face_status(face.Cairo.get()) != CAIRO_STATUS_SUCCESS)
-    throw std::runtime_error("cairo cannot use the font file " + file);
+  // Unless told otherwise, cairo leaves a font's own bitmaps out.
+  for (const bool bitmaps : {true, false}) {
+    FcPatternOwner pattern(FcPatternCreate());
+    if (!pattern) throw std::bad_alloc();
+    FcPatternAddString(pattern.get(), FC_FILE, reinterpret_cast<const FcChar8*>(file.c_str()));
+    FcPatternAddInteger(pattern.get(), FC_INDEX, 0);
+    FcPatternAddBool(pattern.get(), FC_EMBEDDED_BITMAP, bitmaps ? FcTrue : FcFalse);
+    CairoFontFace& cairo = bitmaps ? face.Cairo : face.Outline;
+    cairo.reset(cairo_ft_font_face_create_for_pattern(pattern.get()));
+    if (cairo_font_face_status(cairo.get()) != CAIRO_STATUS_SUCCESS)
+      throw std::runtime_error("cairo cannot use the font file " + file);
+  }
   return face;
 }
 
@@ -106,15 +118,11 @@ CairoFonts::Face CairoFonts::Load(const std::string& file) {
 // metrics: the em is scaled to the nearest whole pixel, one less when that
 // cell would come out taller than asked; ascent and descent are then each
 // rounded to whole pixels at that em, which is how the cell GDI reports is made.
-CellFont CairoFonts::Size(const Face& face, std::int32_t cellHeight) {
-  CellFont font;
-  font.Face = face.Cairo.get();
-  if (face.UnitsPerEm == 0) {
-    font.Ppem = face.FixedPpem;
-    font.Ascent = face.FixedAscent;
-    font.Descent = face.FixedDescent;
-    return font;
-  }
+CellFont CairoFonts::Size(const Face& face, std::int32_t cellHeight, bool outline) {
+  CellFont font = face.Fixed;
+  font.Face = outline && face.UnitsPerEm ? face.Outline.get() : face.Cairo.get();
+  font.Measure = face.UnitsPerEm ? face.Outline.get() : face.Cairo.get();
+  if (face.UnitsPerEm == 0) return font;
   const std::int32_t height = std::max(cellHeight, 1);
   std::int32_t ppem = MulDiv(face.UnitsPerEm, height, face.CellUnits);
   if (ppem > 1 && MulDiv(face.CellUnits, ppem, face.UnitsPerEm) > height) --ppem;
