@@ -1,7 +1,9 @@
 // The test's own X window for the hack to draw into, worked by commands on
 // standard input, one per line, each answered by one line:
-//   start PROGRAM ARGS...  runs the program ("{id}" stands for the window id)
-//                          and waits for its first picture: "painted MS PID"
+//   start PROGRAM ARGS...  blackens the window, runs the program ("{id}" stands
+//                          for the window id) and waits for its first picture:
+//                          "painted MS PID"; the words of this one command are
+//                          parted by tabs, so an argument may hold spaces
 //   repaint                exposes the whole window as the server does when it
 //                          is uncovered and waits for the new picture: "repainted MS"
 //   grab FILE.ppm          writes what the window shows: "grabbed"
@@ -117,13 +119,16 @@ int main(int argc, char** argv) {
   Answer("window " + std::to_string(w));
 
   for (std::string line; std::getline(std::cin, line);) {
-    std::istringstream words(line);
-    std::string command;
-    words >> command;
+    const std::string command = line.substr(0, line.find_first_of(" \t"));
+    std::istringstream words(line.substr(command.size()));
     if (command == "start") {
       std::vector<std::string> args;
-      for (std::string word; words >> word;)
+      std::istringstream tabbed(line);
+      for (std::string word; std::getline(tabbed, word, '\t');)
         args.push_back(word == "{id}" ? std::to_string(w) : word);
+      args.erase(args.begin());
+      XClearArea(d, w, 0, 0, 0, 0, False);
+      XSync(d, False);
       std::vector<char*> argvOut;
       for (auto& a : args) argvOut.push_back(a.data());
       argvOut.push_back(nullptr);
