@@ -2,9 +2,10 @@
 # End-to-end tests of the XScreenSaver hack under a real X server (Xvfb), one
 # case per run:
 #   hack_e2e.sh CASE WORK HACK TEST_WINDOW
-# CASE: windows (the picture against the Windows one), ends (signals, a
-# destroyed window, bad arguments), xscreensaver (a real XScreenSaver runs it),
-# memory (memcheck over 100 pictures, resident memory over 1,000).
+# CASE: windows (the picture against the Windows one), ends (bad arguments,
+# signals, a destroyed window), minute (the picture of the next minute),
+# xscreensaver (a real XScreenSaver runs it), memory (memcheck over 100
+# pictures, resident memory over 1,000).
 set -euo pipefail
 case_name=$1 work=$2 hack=$(realpath "$3") test_window=$(realpath "$4")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -32,13 +33,15 @@ open_window() {
   window=${reply#window }
 }
 ask() { echo "$*" >&"${TW[1]}"; read -r -t 120 reply <&"${TW[0]}" || fail "the test window did not answer \"$*\""; }
-# start_hack ARGS...: the hack in the test's window; sets hack_pid, start_ms.
-start_hack() {
+# start_program PROGRAM ARGS...: runs it for the test's window ("{id}") and
+# waits for the first picture; sets hack_pid and start_ms.
+start_program() {
   local IFS=$'\t'
-  ask "start	$hack	-window-id	{id}	$*"
-  [[ $reply == painted* ]] || fail "no picture after starting the hack with $*: $reply"
+  ask "start	$*"
+  [[ $reply == painted* ]] || fail "no picture after starting $*: $reply"
   IFS=" " read -r _ start_ms hack_pid <<<"$reply"
 }
+start_hack() { start_program "$hack" -window-id "{id}" "$@"; }
 # -----------------------------------------------------------------------------
 
 # The hack's options for a line of moments.txt.
@@ -98,8 +101,149 @@ case_windows() {
   done <"$here/moments.txt"
 }
 
+# One line on stderr, exit code 1 and nothing drawn, for each bad start.
+case_ends_bad_starts() {
+  local cases=(
+    "|-window-id {id} -bogus|quellora: unknown option \"-bogus\" (see quellora -help)"
+    "|-window-id {id} -birth 1985-13-01T00:00|quellora: -birth: expected a date and time as YYYY-MM-DDTHH:MM[:SS], got \"1985-13-01T00:00\""
+    "|-window-id 0x1ffffff0|quellora: -window-id 0x1ffffff0: no such window"
+    "XSCREENSAVER_WINDOW=0x1ffffff0|-root|quellora: XSCREENSAVER_WINDOW 0x1ffffff0: no such window"
+    "XSCREENSAVER_WINDOW=somewhere|-root|quellora: XSCREENSAVER_WINDOW: expected a window id, got \"somewhere\""
+  )
+  local entry env argline want rc
+  for entry in "${cases[@]}"; do
+    IFS='|' read -r env argline want <<<"$entry"
+    rc=0
+    env $env "$hack" ${argline//\{id\}/$window} 2>"$work/stderr" || rc=$?
+    [[ $rc == 1 ]] || fail "$argline: exit code $rc"
+    [[ $(wc -l <"$work/stderr") == 1 && $(cat "$work/stderr") == "$want" ]] ||
+      fail "$argline: stderr was: $(cat "$work/stderr")"
+  done
+  ask grab "$work/untouched.ppm"
+  [[ $(convert "$work/untouched.ppm" -format '%[fx:maxima]' info:) == 0 ]] || fail "a bad start drew into the window"
+  echo "bad starts: ${#cases[@]} one-line errors, exit code 1, nothing drawn"
+}
+
+case_ends() {
+  start_display 1024x768
+  open_window 1024x768
+  case_ends_bad_starts
+  local signal
+  for signal in TERM INT; do
+    start_hack -now 2021-07-10T09:40
+    ask stop "$hack_pid" "$signal"
+    IFS=" " read -r _ ms code <<<"$reply"
+    [[ $reply == ended* && $code == 0 ]] || fail "SIG$signal: $reply"
+    awk -v ms="$ms" 'BEGIN { exit !(ms <= 100) }' || fail "SIG$signal: ended only after $ms ms"
+    echo "SIG$signal: ended with code 0 after $ms ms"
+  done
+  start_hack -now 2021-07-10T09:40
+  ask destroy
+  ask wait "$hack_pid"
+  IFS=" " read -r _ ms code <<<"$reply"
+  [[ $reply == ended* && $code == 0 ]] || fail "destroyed window: $reply"
+  echo "destroyed window: ended with code 0 after $ms ms"
+}
+
+# The picture of the next minute arrives at the minute, by the real clock.
+case_minute() {
+  start_display 1024x768
+  open_window 1024x768
+  start_hack -list "$work/minute.list"
+  local before next
+  before=$(date +%H:%M)
+  clock_moved() { [[ $(date +%H:%M) != "$before" ]]; }
+  wait_until 62 clock_moved || fail "the clock did not move"
+  next=$(date +%H:%M)
+  wait_until 3 grep -q "^Text [0-9-]* [0-9-]* \"$next\"\$" "$work/minute.list" ||
+    fail "no picture of $next at the minute"
+  ask stop "$hack_pid"
+  echo "minute: the picture of $next came at the minute"
+}
+
+# The screen (the root window, as a person sees it) against the Windows picture
+# of a moment of moments.txt, with the tolerance of case_windows.
+screen_shows() {
+  import -window root "$work/screen.ppm" 2>/dev/null || return 1
+  local off
+  off=$(compare -metric AE -fuzz 30% "$work/screen.ppm" "$here/windows/$1.png" null: 2>&1) || true
+  [[ $off =~ ^[0-9]+$ ]] && ((off <= 2073600 * 3 / 1000))
+}
+
+gone() { [[ ! -e /proc/$1 ]] || grep -q '^State:.*Z' "/proc/$1/status"; }
+
+case_xscreensaver() {
+  command -v xscreensaver >/dev/null || fail "Debian's xscreensaver is not installed"
+  start_display 1920x1080
+  # XScreenSaver launches no hack as root: it runs as nobody, at home in $work.
+  local home=$work/home
+  mkdir -p "$home"
+  moment_args "2021-07-10 09:40" "1985-07-01 08:30" en on -
+  printf '%s\n' "mode: one" "selected: 0" "fade: False" "unfade: False" "lock: False" \
+    "splash: False" "timeout: 0:30:00" "programs: $hack --root ${args[*]} \\n" >"$home/.xscreensaver"
+  chown -R 65534:65534 "$home"
+  as_nobody() {
+    env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" \
+      setpriv --reuid=65534 --regid=65534 --clear-groups "$@"
+  }
+  as_nobody xscreensaver -no-splash >"$work/xscreensaver.log" 2>&1 &
+  cleanup+=("kill $! 2>/dev/null; wait $! 2>/dev/null")
+  wait_until 20 as_nobody xscreensaver-command -time >/dev/null 2>&1 || fail "XScreenSaver did not start"
+
+  as_nobody xscreensaver-command -activate >/dev/null
+  wait_until 20 pgrep -u 65534 -f "^$hack --root" >/dev/null || fail "XScreenSaver did not run the hack"
+  local pid
+  pid=$(pgrep -u 65534 -f "^$hack --root")
+  wait_until 20 screen_shows en-0940 || fail "the screen does not show the picture"
+  echo "activated: the hack (pid $pid) shows the picture on the screen"
+
+  as_nobody xscreensaver-command -deactivate >/dev/null
+  wait_until 5 gone "$pid" || fail "the hack still runs after XScreenSaver was deactivated"
+  echo "deactivated: the hack's process is gone"
+}
+
+rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+
+case_memory() {
+  start_display 1920x1080
+  open_window 1920x1080
+  moment_args "2021-07-10 09:40" "1985-07-01 08:30" ru on "Анна"
+  # memcheck over 100 pictures: the first and 99 exposures.
+  local valgrind i
+  valgrind=$(command -v valgrind) || fail "valgrind is not installed"
+  start_program "$valgrind" --error-exitcode=3 --leak-check=full --errors-for-leak-kinds=definite \
+    --suppressions="$here/memcheck.supp" --log-file="$work/memcheck.log" "$hack" -window-id "{id}" "${args[@]}"
+  for ((i = 2; i <= 100; i++)); do
+    ask repaint
+    [[ $reply == repainted* ]] || fail "memcheck: no picture $i: $reply"
+  done
+  ask stop "$hack_pid"
+  [[ $reply == "ended "*" 0" ]] || fail "memcheck found faults ($reply): $(grep -A3 -m3 -E 'Invalid|uninitialised|definitely' "$work/memcheck.log")"
+  echo "memcheck over 100 pictures: $(grep -o 'ERROR SUMMARY: [0-9]* errors[^(]*' "$work/memcheck.log");" \
+    "$(grep -o 'definitely lost: .*' "$work/memcheck.log")"
+
+  # Resident memory after the first picture and after the thousandth.
+  start_hack "${args[@]}"
+  local first
+  first=$(rss_kb "$hack_pid")
+  for ((i = 2; i <= 1000; i++)); do
+    ask repaint
+    [[ $reply == repainted* ]] || fail "no picture $i: $reply"
+  done
+  local last
+  last=$(rss_kb "$hack_pid")
+  ask stop "$hack_pid"
+  echo "resident memory: $first kB at picture 1, $last kB at picture 1000"
+  # A leak of a kilobyte a picture would show as a megabyte.
+  ((last - first <= 512)) || fail "resident memory grew by $((last - first)) kB over 1000 pictures"
+}
+
 case "$case_name" in
+  xscreensaver) case_xscreensaver ;;
+  memory) case_memory ;;
   windows) case_windows ;;
+  ends) case_ends ;;
+  minute) case_minute ;;
   *) fail "unknown case $case_name" ;;
 esac
 echo "PASS: $case_name"
