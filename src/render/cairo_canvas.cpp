@@ -64,7 +64,8 @@ void CairoCanvas::SetTextColor(Colour colour) { textColour_ = colour; }
 void CairoCanvas::SetTransparentMode() { transparent_ = true; }
 
 void CairoCanvas::SelectFont(const FontSpec& font) {
-  font_ = fonts_.Tahoma(static_cast<std::int32_t>(std::lround(font.Height * scaleY_)), font.Italic);
+  // GDI cuts the scaled cell height toward zero.
+  font_ = fonts_.Tahoma(static_cast<std::int32_t>(font.Height * scaleY_), font.Italic);
   italic_ = font.Italic;
 }
 
