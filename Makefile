@@ -24,10 +24,13 @@ $(addprefix test-,$(PRESETS)): test-%: build-%
 # The release build also tests what `make dist` ships, so the test run makes it.
 test-windows-x86-release: dist
 
-# The stripped 32-bit saver zipped with its read-me, and its installer, in dist/.
+# The stripped 32-bit saver zipped with its read-me, and its installer, in dist/;
+# beside them the Debian package of the XScreenSaver hack.
 dist: setup
 	cmake --preset windows-x86-release >/dev/null
 	cmake --build --preset windows-x86-release -j $(JOBS) --target dist
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j $(JOBS) --target dist_deb
 	@ls -l dist
 
 # The product (windows-x86) full screen under Wine: see tools/run-saver.sh.
