@@ -26,8 +26,8 @@ inline constexpr char WineFontFolder[] = "/usr/share/wine/fonts";
 
 class CairoFonts {
 public:
-  // Finds the faces once for the process: a Tahoma known to fontconfig, else
-  // Wine's, else fontconfig's stand-in for it; Wine's System font, else
+  // Finds the faces once for the process: Wine's Tahoma, else one known to
+  // fontconfig, else fontconfig's stand-in for it; Wine's System font, else
   // Tahoma. Throws std::runtime_error when no font file can be had at all.
   CairoFonts();
 

@@ -241,7 +241,41 @@ case_memory() {
   ((last - first <= 512)) || fail "resident memory grew by $((last - first)) kB over 1000 pictures"
 }
 
+# The budgets, measured, not judged: start to the first whole picture and one
+# full picture at 1920x1080, and the processor time taken while idle.
+# HACK_BENCH="STARTS PICTURES IDLE_SECONDS" (default "3 10 2").
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] " ms (" NR " runs, " v[1] " to " v[NR] ")" }'; }
+
+case_bench() {
+  local starts pictures idle i
+  read -r starts pictures idle <<<"${HACK_BENCH:-3 10 2}"
+  start_display 1920x1080
+  open_window 1920x1080
+  for ((i = 0; i < starts; i++)); do
+    start_hack
+    echo "$start_ms" >>"$work/starts"
+    ask stop "$hack_pid"
+  done
+  echo "start to first whole picture: $(median <"$work/starts")"
+  start_hack
+  for ((i = 0; i < pictures; i++)); do
+    ask repaint
+    echo "${reply#repainted }" >>"$work/pictures"
+  done
+  echo "one full picture (exposure to picture on the screen): $(median <"$work/pictures")"
+  local before after minute_before
+  minute_before=$(date +%H:%M)
+  before=$(cpu_ticks "$hack_pid")
+  sleep "$idle"
+  after=$(cpu_ticks "$hack_pid")
+  echo "processor time over $idle s idle from $minute_before to $(date +%H:%M:%S):" \
+    "$((after - before)) ticks of $(getconf CLK_TCK) a second"
+  ask stop "$hack_pid"
+}
+
 case "$case_name" in
+  bench) case_bench ;;
   xscreensaver) case_xscreensaver ;;
   memory) case_memory ;;
   windows) case_windows ;;
