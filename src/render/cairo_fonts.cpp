@@ -8,7 +8,6 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
-#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -18,9 +17,9 @@ namespace {
 using FtLibrary = std::unique_ptr<FT_LibraryRec_, ReleaseWith<FT_Done_FreeType>>;
 using FtFace = std::unique_ptr<FT_FaceRec_, ReleaseWith<FT_Done_Face>>;
 
-// The file fontconfig holds for exactly this family, or nothing: a stand-in
-// for a missing family would measure differently from the real one.
-std::string ExactFamilyFile(const char* family, bool allowStandIn) {
+// The file fontconfig holds for this family, or nothing. Unless allowed, a
+// stand-in for a missing family does not count: it measures differently.
+std::string FontconfigFile(const char* family, bool allowStandIn) {
   FcPatternOwner pattern(FcNameParse(reinterpret_cast<const FcChar8*>(family)));
   if (!pattern) return {};
   FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
@@ -58,8 +57,8 @@ CairoFonts::CairoFonts() {
   // here, and opening it by name spares the start the reading of fontconfig's
   // configuration.
   std::string tahoma = WineFont("tahoma.ttf");
-  if (tahoma.empty()) tahoma = ExactFamilyFile("Tahoma", false);
-  if (tahoma.empty()) tahoma = ExactFamilyFile("Tahoma", true);
+  if (tahoma.empty()) tahoma = FontconfigFile("Tahoma", false);
+  if (tahoma.empty()) tahoma = FontconfigFile("Tahoma", true);
   if (tahoma.empty()) throw std::runtime_error("no font file found (not even a stand-in for Tahoma)");
   tahoma_ = Load(tahoma);
   const std::string system = WineFont("system.ttf");
