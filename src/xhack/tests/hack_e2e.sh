@@ -3,7 +3,8 @@
 # case per run:
 #   hack_e2e.sh CASE WORK HACK TEST_WINDOW
 # CASE: windows (the picture against the Windows one), ends (bad arguments,
-# signals, a destroyed window), minute (the picture of the next minute),
+# signals, a destroyed window), minute (the picture of the next minute, and
+# after a resize),
 # xscreensaver (a real XScreenSaver runs it), memory (memcheck over 100
 # pictures, resident memory over 1,000).
 set -euo pipefail
@@ -129,7 +130,8 @@ case_ends() {
   echo "destroyed window: ended with code 0 after $ms ms"
 }
 
-# The picture of the next minute arrives at the minute, by the real clock.
+# The picture of the next minute arrives at the minute, by the real clock, and
+# a new picture when the window changes its size.
 case_minute() {
   start_display 1024x768
   open_window 1024x768
@@ -141,8 +143,12 @@ case_minute() {
   next=$(date +%H:%M)
   wait_until 3 grep -q "^Text [0-9-]* [0-9-]* \"$next\"\$" "$work/minute.list" ||
     fail "no picture of $next at the minute"
-  ask stop "$hack_pid"
   echo "minute: the picture of $next came at the minute"
+  # A window made smaller is not exposed, yet gets a picture of its new size.
+  xdotool windowsize "$window" 800 600
+  wait_until 3 grep -q "^Rectangle 0 0 800 600\$" "$work/minute.list" || fail "no picture after a resize"
+  echo "resize: a picture of 800x600 came"
+  ask stop "$hack_pid"
 }
 
 # The screen (the root window, as a person sees it) against the Windows picture
