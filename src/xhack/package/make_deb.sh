@@ -19,8 +19,11 @@ chmod 0644 "$root/usr/share/doc/quellora/changelog.gz"
 
 # The libraries the hack links, as Debian's package relations.
 printf 'Source: quellora\n\nPackage: quellora\nArchitecture: any\n' >"$stage/src/debian/control"
-depends=$(cd "$stage/src" && dpkg-shlibdeps -O debian/quellora/usr/libexec/xscreensaver/quellora |
-  sed -n 's/^shlibs:Depends=//p')
+# (Its warning that the hack is not yet installed in a package folder is moot here.)
+(cd "$stage/src" && dpkg-shlibdeps -O debian/quellora/usr/libexec/xscreensaver/quellora \
+  >"$stage/shlibs" 2>"$stage/shlibs.log") || { cat "$stage/shlibs.log" >&2; exit 1; }
+depends=$(sed -n 's/^shlibs:Depends=//p' "$stage/shlibs")
+[[ -n $depends ]] || { echo "make_deb.sh: dpkg-shlibdeps found no libraries" >&2; exit 1; }
 mkdir -p "$root/DEBIAN"
 sed -e "s/@VERSION@/$version/" -e "s/@ARCH@/$(dpkg --print-architecture)/" \
     -e "s/@SIZE@/$(du -sk --exclude=DEBIAN "$root" | cut -f1)/" -e "s/@DEPENDS@/$depends/" \
