@@ -205,7 +205,7 @@ case_memory() {
   local valgrind i
   valgrind=$(command -v valgrind) || fail "valgrind is not installed"
   start_program "$valgrind" --error-exitcode=3 --leak-check=full --errors-for-leak-kinds=definite \
-    --suppressions="$here/memcheck.supp" --log-file="$work/memcheck.log" "$hack" -window-id "{id}" "${args[@]}"
+    --log-file="$work/memcheck.log" "$hack" -window-id "{id}" "${args[@]}"
   for ((i = 2; i <= 100; i++)); do
     ask repaint
     [[ $reply == repainted* ]] || fail "memcheck: no picture $i: $reply"
