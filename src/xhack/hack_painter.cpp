@@ -17,6 +17,21 @@ namespace {
 // scale: the one place the hack decides how the picture fits its window.
 PictureFrame HackFrame(int width, int height, int dpi) { return FrameAtDpi(width, height, dpi, dpi); }
 
+// Whether the window keeps a pixel in 32 bits with red, green and blue in the
+// low three bytes, as cairo's RGB24 image does.
+bool SameLayoutAsImage(Display* display, Visual* visual, int depth) {
+  if (visual->c_class != TrueColor || visual->red_mask != 0xFF0000 || visual->green_mask != 0xFF00 ||
+      visual->blue_mask != 0xFF || (depth != 24 && depth != 32))
+    return false;
+  int count = 0;
+  XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
+  bool found = false;
+  for (int i = 0; i < count; ++i)
+    found = found || (formats[i].depth == depth && formats[i].bits_per_pixel == 32);
+  if (formats) XFree(formats);
+  return found;
+}
+
 // Whole or not at all: a reader never finds half a listing.
 void WriteListing(const std::string& file, const std::string& text) {
   const std::string part = file + ".part";
@@ -37,22 +52,51 @@ HackPainter::HackPainter(Display* display, const TargetWindow& target, const Cai
       dpi_(dpi),
       settings_(std::move(settings)),
       listFile_(std::move(listFile)),
+      target_(target),
       width_(target.Width),
-      height_(target.Height),
-      window_(cairo_xlib_surface_create(display, target.Id, target.VisualType, target.Width,
-                                        target.Height)) {}
+      height_(target.Height) {
+  if (!SameLayoutAsImage(display, target.VisualType, target.Depth))
+    converting_.reset(cairo_xlib_surface_create(display, target.Id, target.VisualType, target.Width,
+                                                target.Height));
+}
 
 void HackPainter::Resize(int width, int height) {
   width_ = width;
   height_ = height;
-  cairo_xlib_surface_set_size(window_.get(), width, height);
+  if (converting_) cairo_xlib_surface_set_size(converting_.get(), width, height);
+}
+
+cairo_surface_t* HackPainter::Image() {
+  if (converting_) {
+    if (!plain_ || cairo_image_surface_get_width(plain_.get()) != width_ ||
+        cairo_image_surface_get_height(plain_.get()) != height_)
+      plain_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_));
+    return plain_.get();
+  }
+  if (!direct_ || !direct_->HasSize(width_, height_)) {
+    direct_.reset();  // its shared memory first
+    direct_ = std::make_unique<WindowImage>(display_, target_.Id, target_.Depth, width_, height_);
+  }
+  return direct_->Surface();
+}
+
+void HackPainter::PutImage() {
+  if (!converting_) {
+    direct_->Put();
+    return;
+  }
+  cairo_surface_flush(plain_.get());
+  CairoContext cr(cairo_create(converting_.get()));
+  cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(cr.get(), plain_.get(), 0, 0);
+  cairo_paint(cr.get());
+  cairo_surface_flush(converting_.get());
+  XFlush(display_);
 }
 
 void HackPainter::Paint(const ClockReading& clock) {
   if (width_ <= 0 || height_ <= 0) return;
-  if (!image_ || cairo_image_surface_get_width(image_.get()) != width_ ||
-      cairo_image_surface_get_height(image_.get()) != height_)
-    image_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_));
+  cairo_surface_t* image = Image();
 
   const PictureFrame frame = HackFrame(width_, height_, dpi_);
   ScreenInputs inputs;
@@ -66,7 +110,7 @@ void HackPainter::Paint(const ClockReading& clock) {
   inputs.StarSeed = clock.StarSeed;
 
   {
-    CairoContext cr(cairo_create(image_.get()));
+    CairoContext cr(cairo_create(image));
     CairoCanvas canvas(cr.get(), fonts_, frame);
     if (listFile_) {
       RecordingCanvas recording(&canvas);
@@ -76,12 +120,5 @@ void HackPainter::Paint(const ClockReading& clock) {
       PaintScreen(canvas, inputs);
     }
   }
-  cairo_surface_flush(image_.get());
-
-  CairoContext cr(cairo_create(window_.get()));
-  cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(cr.get(), image_.get(), 0, 0);
-  cairo_paint(cr.get());
-  cairo_surface_flush(window_.get());
-  XFlush(display_);
+  PutImage();
 }

@@ -67,7 +67,8 @@ std::variant<TargetWindow, std::string> Existing(Display* display, Window window
   XSelectInput(display, window, ExposureMask | StructureNotifyMask);
   XSync(display, False);
   if (errorCount != before) return named + ": the window vanished";
-  return TargetWindow{window, false, attributes.width, attributes.height, attributes.visual};
+  return TargetWindow{window, false, attributes.width, attributes.height, attributes.visual,
+                      attributes.depth};
 }
 
 }  // namespace
@@ -125,7 +126,8 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
   const Window window = XCreateWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
                                       CopyFromParent, InputOutput, CopyFromParent,
                                       CWBackPixmap | CWEventMask, &attributes);
-  return TargetWindow{window, true, width, height, DefaultVisual(display, screen)};
+  return TargetWindow{window, true, width, height, DefaultVisual(display, screen),
+                      DefaultDepth(display, screen)};
 }
 
 void ShowOwnWindow(Display* display, const TargetWindow& target) {

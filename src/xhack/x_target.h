@@ -21,6 +21,7 @@ struct TargetWindow {
   int Width = 0;
   int Height = 0;
   Visual* VisualType = nullptr;
+  int Depth = 0;
 };
 
 // Opens the display of -display (else $DISPLAY), or the one-line reason why not.
