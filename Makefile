@@ -52,10 +52,13 @@ checks-windows-x86-release: dist
 emulated-windows-x86: dist
 	ctest --test-dir build/windows-x86-release -L emulated --output-on-failure
 
-# The stripped 32-bit saver zipped with its read-me, and its installer, in dist/.
+# The stripped 32-bit saver zipped with its read-me, and its installer, in dist/;
+# beside them the Debian package of the XScreenSaver hack.
 dist: setup
 	cmake --preset windows-x86-release >/dev/null
 	cmake --build --preset windows-x86-release -j $(JOBS) --target dist
+	cmake --preset native >/dev/null
+	cmake --build --preset native -j $(JOBS) --target dist_deb
 	@ls -l dist
 
 # The saver full screen under Wine (see tools/run-saver.sh): the product

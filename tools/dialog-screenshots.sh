@@ -9,8 +9,8 @@ build=${1:-$root/build/windows-x86}
 scr=$build/src/host/quellora.scr
 state=$build/screenshots
 [[ -f $scr ]] || { echo "build $scr first" >&2; exit 1; }
-if [[ $(x86_64-w64-mingw32-objdump -f "$scr" 2>/dev/null) == *x86-64* ]]; then export QUELLORA_WINE_ARCH=win64; fi
 source "$here/lib.sh"
+choose_wine "$(pe_arch "$scr")"
 
 mkdir -p "$state"
 session_start "$state" >/dev/null

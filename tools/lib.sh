@@ -10,6 +10,8 @@ failures=0
 # fail MESSAGE: counted, and printed with the case (case_name) when there is one.
 fail() { echo "FAIL${case_name:+ [$case_name]}: $*"; failures=$((failures + 1)); }
 note() { echo "-- $*"; }
+# fatal MESSAGE: a failure after which the suite cannot go on.
+fatal() { fail "$@"; exit 1; }
 
 # --- Bounded waits ------------------------------------------------------------------
 
@@ -85,14 +87,25 @@ if bash "$lib_tools/x86-code.sh" --runs-native; then lib_x86=native; else lib_x8
 # Where 32-bit code runs only through the emulator, a minute a start, both take
 # the 64-bit loader: the prefix's 32-bit half then takes about two minutes
 # (nearly four made by the 32-bit loader), and the tools start at once.
-tool_wine=wine boot_wine=(wineboot)
-if [[ $lib_x86 != native ]]; then
-  if [[ ${QUELLORA_WINE_ARCH:-win32} == win64 ]]; then
-    use_wine64_only
-  else
-    tool_wine=/usr/lib/wine/wine64 boot_wine=(/usr/lib/wine/wine64 wineboot)
+# choose_wine ARCH (win32 or win64) sets them for programs of that kind; the
+# environment's QUELLORA_WINE_ARCH chooses when the library is sourced.
+choose_wine() {
+  tool_wine=wine boot_wine=(wineboot)
+  if [[ $lib_x86 != native ]]; then
+    if [[ $1 == win64 ]]; then
+      use_wine64_only
+    else
+      tool_wine=/usr/lib/wine/wine64 boot_wine=(/usr/lib/wine/wine64 wineboot)
+    fi
   fi
-fi
+}
+choose_wine "${QUELLORA_WINE_ARCH:-win32}"
+# The kind of a Windows program, from the machine field of its PE header.
+pe_arch() {
+  local header
+  header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ') &&
+    [[ $(od -An -tx2 -j $((header + 4)) -N2 "$1" | tr -d ' ') == 8664 ]] && echo win64 || echo win32
+}
 make_prefix() { timeout "$(bound 300)" "${boot_wine[@]}" -i >/dev/null 2>&1; }
 
 # Runs COMMAND with its output going to files, printed without Wine's CRs

@@ -9,6 +9,8 @@ set -uo pipefail
 state=$2; shift 2
 mkdir -p "$state"; state=$(cd "$state" && pwd)
 source "$(dirname "$0")/lib.sh"
+# Outside CTest, which says, the program's own header tells its kind.
+if [[ -z ${QUELLORA_WINE_ARCH:-} && -f ${1:-} ]]; then choose_wine "$(pe_arch "$1")"; fi
 
 own=0
 if ! session_alive "$state"; then

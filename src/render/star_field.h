@@ -2,7 +2,11 @@
 // generator, so every build draws the same stars from the same seed.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+
+#include "level.h"
+#include "tdatetime.h"
 
 inline constexpr int StarCount = 21;
 
@@ -23,3 +27,9 @@ public:
 private:
   std::uint32_t state_;
 };
+
+// The seed of a picture drawn for a fixed moment (a snapshot, a run with a
+// fixed clock): the moment's count of minutes, so a moment always has the same stars.
+inline std::uint32_t FixedMomentStarSeed(TDateTime moment) {
+  return static_cast<std::uint32_t>(std::llround(moment * MinutesPerDay));
+}

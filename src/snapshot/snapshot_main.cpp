@@ -1,6 +1,5 @@
 // quellora-snapshot: draws the saver's picture for a given moment, without the
 // registry, and writes its operation list and (under Windows) its image.
-#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -10,6 +9,7 @@
 #include "settings.h"
 #include "snapshot_args.h"
 #include "snapshot_draw.h"
+#include "star_field.h"
 #include "text_utf.h"
 
 #ifdef _WIN32
@@ -45,7 +45,7 @@ int RunSnapshot(const std::vector<std::string>& args) {
   inputs.Now = options.Now;
   inputs.TimeSeparator = SnapshotTimeSeparator();
   // The same moment always gives the same stars, so snapshots can be compared.
-  inputs.StarSeed = static_cast<std::uint32_t>(std::llround(options.Now * MinutesPerDay));
+  inputs.StarSeed = FixedMomentStarSeed(options.Now);
   // The saver's own choice of scale for a window of that size on that display.
   PictureFrame frame;
   try {

@@ -1,0 +1,183 @@
+// cairo drawing of the picture. Shapes are drawn without smoothing, as GDI
+// draws them; text is smoothed in grey, as Wine's GDI smooths it.
+#include "cairo_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "text_utf.h"
+
+namespace {
+
+// GDI slants a face that has no italic of its own by a quarter of the height.
+constexpr double ItalicSlant = 0.25;
+
+}  // namespace
+
+CairoCanvas::CairoCanvas(cairo_t* cr, const CairoFonts& fonts, const PictureFrame& frame)
+    : cr_(cr),
+      fonts_(fonts),
+      smooth_(cairo_font_options_create()),
+      sharp_(cairo_font_options_create()),
+      font_(fonts.Default()) {
+  if (frame.Scaled()) {
+    scaleX_ = static_cast<double>(frame.PixelWidth) / frame.Width;
+    scaleY_ = static_cast<double>(frame.PixelHeight) / frame.Height;
+  }
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+  cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
+  for (cairo_font_options_t* options : {smooth_.get(), sharp_.get()}) {
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_FULL);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+  }
+  cairo_font_options_set_antialias(smooth_.get(), CAIRO_ANTIALIAS_GRAY);
+  cairo_font_options_set_antialias(sharp_.get(), CAIRO_ANTIALIAS_NONE);
+}
+
+CairoCanvas::CairoCanvas(CairoContext owned, const CairoFonts& fonts, const PictureFrame& frame)
+    : CairoCanvas(owned.get(), fonts, frame) {
+  owned_ = std::move(owned);
+}
+
+std::unique_ptr<Canvas> CairoCanvas::ForMeasuring(const CairoFonts& fonts, const PictureFrame& frame) {
+  // The context keeps its surface; a pixel is all a measurement needs.
+  const CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1));
+  CairoContext cr(cairo_create(surface.get()));
+  return std::make_unique<CairoCanvas>(std::move(cr), fonts, frame);
+}
+
+CairoCanvas::~CairoCanvas() { cairo_restore(cr_); }
+
+double CairoCanvas::X(std::int32_t units) const { return std::round(units * scaleX_); }
+double CairoCanvas::Y(std::int32_t units) const { return std::round(units * scaleY_); }
+
+void CairoCanvas::UseColour(Colour c) {
+  cairo_set_source_rgb(cr_, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0,
+                       ((c >> 16) & 0xFF) / 255.0);
+}
+
+void CairoCanvas::StrokeWithPen() {
+  // A pen is at least one pixel wide at any scale; wide pens end and join round.
+  const double width = std::max(1.0, std::round(pen_.Width * scaleY_));
+  cairo_set_line_width(cr_, width);
+  const bool round = width > 1;
+  cairo_set_line_cap(cr_, round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+  cairo_set_line_join(cr_, round ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
+  UseColour(pen_.Color);
+  cairo_stroke(cr_);
+}
+
+void CairoCanvas::SelectPen(const PenSpec& pen) { pen_ = pen; }
+void CairoCanvas::SelectBrush(Colour colour) { brush_ = colour; }
+void CairoCanvas::SetTextColor(Colour colour) { textColour_ = colour; }
+void CairoCanvas::SetTransparentMode() { transparent_ = true; }
+
+void CairoCanvas::SelectFont(const FontSpec& font) {
+  // GDI cuts the scaled cell height toward zero.
+  font_ = fonts_.Tahoma(static_cast<std::int32_t>(font.Height * scaleY_), font.Italic);
+  italic_ = font.Italic;
+}
+
+void CairoCanvas::Rectangle(const Box& b) {
+  const double l = X(b.Left), t = Y(b.Top), r = X(b.Right), bottom = Y(b.Bottom);
+  if (r <= l || bottom <= t) return;
+  cairo_rectangle(cr_, l, t, r - l, bottom - t);
+  UseColour(brush_);
+  cairo_fill(cr_);
+  // The outline runs through the outermost pixels' centres.
+  cairo_rectangle(cr_, l + 0.5, t + 0.5, r - l - 1, bottom - t - 1);
+  StrokeWithPen();
+}
+
+void CairoCanvas::EllipsePath(double l, double t, double r, double b) {
+  const double rx = (r - l - 1) / 2, ry = (b - t - 1) / 2;
+  cairo_save(cr_);
+  cairo_translate(cr_, (l + r) / 2, (t + b) / 2);
+  cairo_scale(cr_, std::max(rx, 0.01), std::max(ry, 0.01));
+  cairo_arc(cr_, 0, 0, 1, 0, 2 * std::numbers::pi);
+  cairo_restore(cr_);
+}
+
+void CairoCanvas::Ellipse(const Box& b) {
+  const double l = X(b.Left), t = Y(b.Top), r = X(b.Right), bottom = Y(b.Bottom);
+  if (r <= l || bottom <= t) return;
+  EllipsePath(l, t, r, bottom);
+  UseColour(brush_);
+  cairo_fill_preserve(cr_);
+  StrokeWithPen();
+}
+
+void CairoCanvas::Arc(const Box& b, Point start, Point end) {
+  const double l = X(b.Left), t = Y(b.Top), r = X(b.Right), bottom = Y(b.Bottom);
+  if (r <= l || bottom <= t) return;
+  const double cx = (l + r) / 2, cy = (t + bottom) / 2;
+  const double rx = std::max((r - l - 1) / 2, 0.01), ry = std::max((bottom - t - 1) / 2, 0.01);
+  // The rays from the centre through the two points, measured on the ellipse
+  // stretched to a circle; y grows downwards, so falling angles run
+  // counterclockwise on the screen. Rays that coincide give the whole ellipse.
+  const double from = std::atan2((Y(start.Y) - cy) / ry, (X(start.X) - cx) / rx);
+  double to = std::atan2((Y(end.Y) - cy) / ry, (X(end.X) - cx) / rx);
+  if (to == from) to -= 2 * std::numbers::pi;
+  cairo_new_path(cr_);
+  cairo_save(cr_);
+  cairo_translate(cr_, cx, cy);
+  cairo_scale(cr_, rx, ry);
+  cairo_arc_negative(cr_, 0, 0, 1, from, to);
+  cairo_restore(cr_);
+  StrokeWithPen();
+}
+
+void CairoCanvas::MoveTo(Point p) {
+  penX_ = X(p.X);
+  penY_ = Y(p.Y);
+}
+
+void CairoCanvas::LineTo(Point p) {
+  const double x = X(p.X), y = Y(p.Y);
+  cairo_move_to(cr_, penX_ + 0.5, penY_ + 0.5);
+  cairo_line_to(cr_, x + 0.5, y + 0.5);
+  StrokeWithPen();
+  penX_ = x;
+  penY_ = y;
+}
+
+void CairoCanvas::UseFont(bool forDrawing) {
+  cairo_set_font_face(cr_, forDrawing ? font_.Face : font_.Measure);
+  cairo_set_font_options(cr_, font_.Smooth ? smooth_.get() : sharp_.get());
+  // Glyph space has y downwards: a point above the baseline moves right.
+  cairo_matrix_t matrix;
+  cairo_matrix_init(&matrix, font_.Ppem, 0, italic_ ? -ItalicSlant * font_.Ppem : 0, font_.Ppem, 0, 0);
+  cairo_set_font_matrix(cr_, &matrix);
+}
+
+void CairoCanvas::Text(Point p, std::u16string_view text) {
+  const double x = X(p.X), y = Y(p.Y);
+  const std::string utf8 = Utf8FromUtf16(text);
+  // Where a size has bitmaps of its own, each glyph advances by its bitmap's
+  // width, as GDI draws it, though the text measures by the outlines.
+  UseFont(true);
+  if (!transparent_) {
+    // An opaque text first fills its cell with the surface's white background.
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr_, utf8.c_str(), &extents);
+    cairo_rectangle(cr_, x, y, std::round(extents.x_advance), font_.Ascent + font_.Descent);
+    UseColour(0x00FFFFFF);
+    cairo_fill(cr_);
+  }
+  UseColour(textColour_);
+  cairo_move_to(cr_, x, y + font_.Ascent);
+  cairo_show_text(cr_, utf8.c_str());
+  cairo_new_path(cr_);
+}
+
+TextExtent CairoCanvas::MeasureText(std::u16string_view text) {
+  const std::string utf8 = Utf8FromUtf16(text);
+  UseFont(false);
+  cairo_text_extents_t extents;
+  cairo_text_extents(cr_, utf8.c_str(), &extents);
+  return {static_cast<std::int32_t>(std::lround(extents.x_advance / scaleX_)),
+          static_cast<std::int32_t>(std::lround((font_.Ascent + font_.Descent) / scaleY_))};
+}

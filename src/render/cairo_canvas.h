@@ -1,0 +1,69 @@
+// The canvas over cairo: the picture drawn with the same conventions as GDI
+// (exclusive right and bottom edges, a one-pixel black default pen, arcs
+// counterclockwise on the screen, text placed by the top of its cell), the
+// picture's 96-DPI units mapped onto the surface's pixels.
+#pragma once
+
+#include <cairo.h>
+
+#include <memory>
+
+#include "cairo_fonts.h"
+#include "cairo_owners.h"
+#include "canvas.h"
+#include "display_scale.h"
+
+class CairoCanvas final : public Canvas {
+public:
+  // cr draws onto a surface of the frame's pixels; both it and fonts must
+  // outlive the canvas. The canvas leaves cr's state as it found it.
+  CairoCanvas(cairo_t* cr, const CairoFonts& fonts, const PictureFrame& frame);
+  // A canvas that only measures, as texts measure when drawn in frame: the
+  // fit of the picture asks one for each scale it tries.
+  static std::unique_ptr<Canvas> ForMeasuring(const CairoFonts& fonts, const PictureFrame& frame);
+  // The same over a context of its own, given back when the canvas ends.
+  CairoCanvas(CairoContext owned, const CairoFonts& fonts, const PictureFrame& frame);
+  ~CairoCanvas() override;
+  CairoCanvas(const CairoCanvas&) = delete;
+  CairoCanvas& operator=(const CairoCanvas&) = delete;
+
+  void SelectPen(const PenSpec& pen) override;
+  void SelectBrush(Colour colour) override;
+  void SelectFont(const FontSpec& font) override;
+  void SetTextColor(Colour colour) override;
+  void SetTransparentMode() override;
+  void Rectangle(const Box& box) override;
+  void Ellipse(const Box& box) override;
+  void Arc(const Box& box, Point start, Point end) override;
+  void MoveTo(Point p) override;
+  void LineTo(Point p) override;
+  void Text(Point p, std::u16string_view text) override;
+  TextExtent MeasureText(std::u16string_view text) override;
+
+private:
+  double X(std::int32_t units) const;  // device pixels, whole
+  double Y(std::int32_t units) const;
+  void UseColour(Colour colour);
+  void StrokeWithPen();
+  // Selects the font's face for measuring (which also places the glyphs) or for drawing.
+  void UseFont(bool forDrawing);
+  // The path of the ellipse inscribed in the device box, through the centres
+  // of its outermost pixels.
+  void EllipsePath(double left, double top, double right, double bottom);
+
+  CairoContext owned_;  // a measuring canvas's own context, given back last
+  cairo_t* cr_;
+  const CairoFonts& fonts_;
+  CairoFontOptions smooth_;
+  CairoFontOptions sharp_;
+  double scaleX_ = 1, scaleY_ = 1;
+  // A fresh GDI surface: black one-pixel pen, white brush, black text drawn
+  // over a white background, the System font.
+  PenSpec pen_{1, 0x00000000};
+  Colour brush_ = 0x00FFFFFF;
+  Colour textColour_ = 0x00000000;
+  bool transparent_ = false;
+  CellFont font_;
+  bool italic_ = false;
+  double penX_ = 0, penY_ = 0;
+};

@@ -1,0 +1,86 @@
+// The event loop: one poll over the X connection, the stop signals and the
+// minute timer, so the hack sleeps between pictures and a stop is seen at once.
+#include "hack_loop.h"
+
+#include <poll.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+namespace {
+
+enum class Next { Go, Stop };
+
+// Handles what the server has sent; sets paint when a picture is due.
+Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& painter, bool& paint) {
+  while (XPending(display) > 0) {
+    XEvent event{};
+    XNextEvent(display, &event);
+    switch (event.type) {
+      case Expose:
+        // The last of a series: one picture covers them all.
+        if (event.xexpose.count == 0) paint = true;
+        break;
+      case ConfigureNotify:
+        if (event.xconfigure.window == target.Id &&
+            !painter.HasSize(event.xconfigure.width, event.xconfigure.height)) {
+          // A smaller window is not exposed, yet its picture must be made anew.
+          painter.Resize(event.xconfigure.width, event.xconfigure.height);
+          paint = true;
+        }
+        break;
+      case DestroyNotify:
+        if (event.xdestroywindow.window == target.Id) return Next::Stop;
+        break;
+      case ClientMessage:
+        if (target.Own && IsCloseRequest(display, event)) return Next::Stop;
+        break;
+      default:
+        break;
+    }
+  }
+  return Next::Go;
+}
+
+}  // namespace
+
+int RunHack(Display* display, const TargetWindow& target, HackPainter& painter, int signalFd,
+            const std::optional<TDateTime>& fixedNow) {
+  std::unique_ptr<MinuteTimer> minutes;
+  if (!fixedNow) minutes = std::make_unique<MinuteTimer>();
+  // A window of someone else's is already on the screen and may never be
+  // exposed again; the hack's own shows its first picture when it is mapped.
+  bool paint = !target.Own;
+  if (target.Own) ShowOwnWindow(display, target);
+
+  unsigned long errorsSeen = XErrorCount();
+  for (;;) {
+    if (TakeEvents(display, target, painter, paint) == Next::Stop) return 0;
+    if (XErrorCount() != errorsSeen) {
+      // A failed request most likely means the window is gone under us.
+      errorsSeen = XErrorCount();
+      if (!WindowExists(display, target.Id)) return 0;
+      errorsSeen = XErrorCount();
+    }
+    if (paint) {
+      painter.Paint(ReadClock(fixedNow));
+      paint = false;
+      continue;  // the picture may have raised an error or crossed with events
+    }
+
+    pollfd fds[3] = {{ConnectionNumber(display), POLLIN, 0},
+                     {signalFd, POLLIN, 0},
+                     {minutes ? minutes->Fd() : -1, POLLIN, 0}};
+    if (poll(fds, 3, -1) < 0) {
+      if (errno == EINTR) continue;
+      return 1;
+    }
+    if (fds[1].revents) return 0;  // SIGTERM or SIGINT: XScreenSaver's way to stop a hack
+    if (fds[2].revents & POLLIN) {
+      minutes->Rearm();
+      paint = true;
+    }
+  }
+}

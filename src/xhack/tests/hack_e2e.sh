@@ -1,0 +1,272 @@
+#!/bin/bash
+# End-to-end tests of the XScreenSaver hack under a real X server (Xvfb), one
+# case per run:
+#   hack_e2e.sh CASE WORK HACK TEST_WINDOW
+# CASE: windows (the picture against the Windows one), ends (bad arguments,
+# signals, a destroyed window), minute (the picture of the next minute, and
+# after a resize),
+# xscreensaver (a real XScreenSaver runs it), memory (memcheck over 100
+# pictures, resident memory over 1,000).
+set -euo pipefail
+case_name=$1 work=$2 hack=$(realpath "$3") test_window=$(realpath "$4")
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../../.." && pwd)
+rm -rf "$work" && mkdir -p "$work"
+
+# --- helpers: the test's display and window (the rest in tools/lib.sh) --------
+source "$root/tools/lib.sh"
+cleanup=()
+at_exit() { local i; for ((i = ${#cleanup[@]} - 1; i >= 0; i--)); do eval "${cleanup[i]}" || true; done; }
+trap at_exit EXIT
+# start_display WxH [DEPTH]: an Xvfb of our own, stopped at the end.
+start_display() { start_xvfb "$work" "$1x${2:-24}"; cleanup+=("kill $XVFB_PID; wait $XVFB_PID 2>/dev/null"); }
+# open_window WxH: the test's window (see test_window.cpp); `ask` talks to it.
+open_window() {
+  coproc TW { exec "$test_window" "$1"; }
+  cleanup+=("kill $TW_PID 2>/dev/null; wait $TW_PID 2>/dev/null")
+  read -r -t 20 reply <&"${TW[0]}" || fatal "the test window did not open"
+  window=${reply#window }
+}
+ask() { echo "$*" >&"${TW[1]}"; read -r -t 120 reply <&"${TW[0]}" || fatal "the test window did not answer \"$*\""; }
+grab() { import -window "$window" "$1"; }  # what the window shows, into an image file
+# start_program PROGRAM ARGS...: runs it for the test's window ("{id}") and
+# waits for the first picture; sets hack_pid and start_ms.
+start_program() {
+  local IFS=$'\t'
+  ask "start	$*"
+  [[ $reply == painted* ]] || fatal "no picture after starting $*: $reply"
+  IFS=" " read -r _ start_ms hack_pid <<<"$reply"
+}
+start_hack() { start_program "$hack" -window-id "{id}" "$@"; }
+# -----------------------------------------------------------------------------
+
+# The hack's options for a line of moments.txt.
+moment_args() {
+  local now=$1 birth=$2 lang=$3 stars=$4 user=$5
+  args=(-now "${now/ /T}" -birth "${birth/ /T}" "-$([[ $lang == en ]] && echo english || echo russian)")
+  [[ $stars == on ]] && args+=(-stars) || args+=(-no-stars)
+  [[ $user != - ]] && args+=(-name "$user")
+  return 0
+}
+
+case_windows() {
+  start_display 1920x1080
+  open_window 1920x1080
+  local name now birth lang stars user dpi per_mille
+  while IFS='|' read -r name now birth lang stars user dpi per_mille; do
+    [[ -z $name || $name == \#* ]] && continue
+    moment_args "$now" "$birth" "$lang" "$stars" "$user"
+    # The desktop's scale, read by the hack when it starts. (The server keeps
+    # it while the test's window holds a connection open.)
+    echo "Xft.dpi: $dpi" | xrdb -nocpp -load -
+    start_hack "${args[@]}" -list "$work/$name.list"
+    grab "$work/$name.ppm"
+    ask stop "$hack_pid"
+    [[ $reply == "ended "*" 0" ]] || fatal "$name: the hack did not end cleanly: $reply"
+    # Equal to the last operation, the texts' places included: both sides
+    # measure Wine's Tahoma with the system's FreeType, hinted, and size it by
+    # GDI's rule (see cairo_fonts.cpp), so the widths agree to the pixel.
+    diff "$here/windows/$name.list" "$work/$name.list" >"$work/$name.diff" ||
+      fatal "$name: the listing differs from the Windows one: $(head -c 2000 "$work/$name.diff")"
+    # Shapes are drawn unsmoothed by both; smoothed text and GDI's own
+    # rasterisation of ellipses, arcs and lines leave differences a pixel wide
+    # along edges (see moments.txt).
+    local all off
+    all=$(compare -metric AE "$work/$name.ppm" "$here/windows/$name.png" null: 2>&1 || true)
+    off=$(compare -metric AE -fuzz 30% "$work/$name.ppm" "$here/windows/$name.png" null: 2>&1 || true)
+    echo "$name: listing as on Windows ($(wc -l <"$work/$name.list") operations);" \
+      "$all pixels differ at all, $off by more than 30 % (of 2073600)"
+    ((off <= 2073600 * per_mille / 1000)) || fatal "$name: $off pixels differ by more than 30 %"
+  done <"$here/moments.txt"
+}
+
+# One line on stderr, exit code 1 and nothing drawn, for each bad start.
+case_ends_bad_starts() {
+  local cases=(
+    "|-window-id {id} -bogus|quellora: unknown option \"-bogus\" (see quellora -help)"
+    "|-window-id {id} -birth 1985-13-01T00:00|quellora: -birth: expected a date and time as YYYY-MM-DDTHH:MM[:SS], got \"1985-13-01T00:00\""
+    "|-window-id 0x1ffffff0|quellora: -window-id 0x1ffffff0: no such window"
+    "XSCREENSAVER_WINDOW=0x1ffffff0|-root|quellora: XSCREENSAVER_WINDOW 0x1ffffff0: no such window"
+    "XSCREENSAVER_WINDOW=somewhere|-root|quellora: XSCREENSAVER_WINDOW: expected a window id, got \"somewhere\""
+  )
+  local entry env argline want rc
+  for entry in "${cases[@]}"; do
+    IFS='|' read -r env argline want <<<"$entry"
+    rc=0
+    env $env "$hack" ${argline//\{id\}/$window} 2>"$work/stderr" || rc=$?
+    [[ $rc == 1 ]] || fatal "$argline: exit code $rc"
+    [[ $(wc -l <"$work/stderr") == 1 && $(cat "$work/stderr") == "$want" ]] ||
+      fatal "$argline: stderr was: $(cat "$work/stderr")"
+  done
+  grab "$work/untouched.ppm"
+  [[ $(convert "$work/untouched.ppm" -format '%[fx:maxima]' info:) == 0 ]] || fatal "a bad start drew into the window"
+  echo "bad starts: ${#cases[@]} one-line errors, exit code 1, nothing drawn"
+}
+
+case_ends() {
+  # 16 bits a pixel: the hack's pictures take the way for visuals unlike its image's.
+  start_display 1024x768 16
+  open_window 1024x768
+  case_ends_bad_starts
+  local signal
+  for signal in TERM INT; do
+    start_hack -now 2021-07-10T09:40
+    ask stop "$hack_pid" "$signal"
+    IFS=" " read -r _ ms code <<<"$reply"
+    [[ $reply == ended* && $code == 0 ]] || fatal "SIG$signal: $reply"
+    awk -v ms="$ms" 'BEGIN { exit !(ms <= 100) }' || fatal "SIG$signal: ended only after $ms ms"
+    echo "SIG$signal: ended with code 0 after $ms ms"
+  done
+  start_hack -now 2021-07-10T09:40
+  ask destroy
+  ask wait "$hack_pid"
+  IFS=" " read -r _ ms code <<<"$reply"
+  [[ $reply == ended* && $code == 0 ]] || fatal "destroyed window: $reply"
+  echo "destroyed window: ended with code 0 after $ms ms"
+}
+
+# The picture of the next minute arrives at the minute, by the real clock, and
+# a new picture when the window changes its size.
+case_minute() {
+  start_display 1440x900
+  open_window 1440x900
+  start_hack -list "$work/minute.list"
+  local before next
+  before=$(date +%H:%M)
+  clock_moved() { [[ $(date +%H:%M) != "$before" ]]; }
+  wait_until 62 clock_moved || fatal "the clock did not move"
+  next=$(date +%H:%M)
+  wait_until 3 grep -q "^Text [0-9-]* [0-9-]* \"$next\"\$" "$work/minute.list" ||
+    fatal "no picture of $next at the minute"
+  echo "minute: the picture of $next came at the minute"
+  # A window made smaller is not exposed, yet gets a picture of its new size
+  # (one the picture still fits at 96 DPI, so its units are its pixels).
+  xdotool windowsize "$window" 1280 800
+  wait_until 3 grep -q "^Rectangle 0 0 1280 800\$" "$work/minute.list" || fatal "no picture after a resize"
+  echo "resize: a picture of 1280x800 came"
+  ask stop "$hack_pid"
+}
+
+# The screen (the root window, as a person sees it) against the Windows picture
+# of a moment of moments.txt, with the tolerance of case_windows.
+screen_shows() {
+  import -window root "$work/screen.ppm" 2>/dev/null || return 1
+  local off
+  off=$(compare -metric AE -fuzz 30% "$work/screen.ppm" "$here/windows/$1.png" null: 2>&1) || true
+  [[ $off =~ ^[0-9]+$ ]] && ((off <= 2073600 * 3 / 1000))
+}
+
+gone() { [[ ! -e /proc/$1 ]] || grep -q '^State:.*Z' "/proc/$1/status"; }
+
+case_xscreensaver() {
+  command -v xscreensaver >/dev/null || fatal "Debian's xscreensaver is not installed"
+  start_display 1920x1080
+  # XScreenSaver launches no hack as root: root runs it as nobody, at home in $work.
+  local home=$work/home
+  mkdir -p "$home"
+  moment_args "2021-07-10 09:40" "1985-07-01 08:30" en on -
+  printf '%s\n' "mode: one" "selected: 0" "fade: False" "unfade: False" "lock: False" \
+    "splash: False" "timeout: 0:30:00" "programs: $hack --root ${args[*]} \\n" >"$home/.xscreensaver"
+  ((EUID != 0)) || chown -R 65534:65534 "$home"
+  as_nobody() {
+    local drop=()
+    ((EUID != 0)) || drop=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" "${drop[@]}" "$@"
+  }
+  as_nobody xscreensaver -no-splash >"$work/xscreensaver.log" 2>&1 &
+  cleanup+=("kill $! 2>/dev/null; wait $! 2>/dev/null")
+  wait_until 20 as_nobody xscreensaver-command -time >/dev/null 2>&1 || fatal "XScreenSaver did not start"
+
+  as_nobody xscreensaver-command -activate >/dev/null
+  local user=$EUID
+  ((EUID != 0)) || user=65534
+  wait_until 20 pgrep -u "$user" -f "^$hack --root" >/dev/null || fatal "XScreenSaver did not run the hack"
+  local pid
+  pid=$(pgrep -u "$user" -f "^$hack --root")
+  wait_until 20 screen_shows en-0940 || fatal "the screen does not show the picture"
+  echo "activated: the hack (pid $pid) shows the picture on the screen"
+
+  as_nobody xscreensaver-command -deactivate >/dev/null
+  wait_until 5 gone "$pid" || fatal "the hack still runs after XScreenSaver was deactivated"
+  echo "deactivated: the hack's process is gone"
+}
+
+rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+
+case_memory() {
+  start_display 1920x1080
+  open_window 1920x1080
+  moment_args "2021-07-10 09:40" "1985-07-01 08:30" ru on "Анна"
+  # memcheck over 100 pictures: the first and 99 exposures.
+  local valgrind i
+  valgrind=$(command -v valgrind) || fatal "valgrind is not installed"
+  start_program "$valgrind" --error-exitcode=3 --leak-check=full --errors-for-leak-kinds=definite \
+    --log-file="$work/memcheck.log" "$hack" -window-id "{id}" "${args[@]}"
+  for ((i = 2; i <= 100; i++)); do
+    ask repaint
+    [[ $reply == repainted* ]] || fatal "memcheck: no picture $i: $reply"
+  done
+  ask stop "$hack_pid"
+  [[ $reply == "ended "*" 0" ]] || fatal "memcheck found faults ($reply): $(grep -A3 -m3 -E 'Invalid|uninitialised|definitely' "$work/memcheck.log")"
+  echo "memcheck over 100 pictures: $(grep -o 'ERROR SUMMARY: [0-9]* errors[^(]*' "$work/memcheck.log");" \
+    "$(grep -o 'definitely lost: .*' "$work/memcheck.log")"
+
+  # Resident memory after the first picture and after the thousandth.
+  start_hack "${args[@]}"
+  local first
+  first=$(rss_kb "$hack_pid")
+  for ((i = 2; i <= 1000; i++)); do
+    ask repaint
+    [[ $reply == repainted* ]] || fatal "no picture $i: $reply"
+  done
+  local last
+  last=$(rss_kb "$hack_pid")
+  ask stop "$hack_pid"
+  echo "resident memory: $first kB at picture 1, $last kB at picture 1000"
+  # A leak of a kilobyte a picture would show as a megabyte.
+  ((last - first <= 512)) || fatal "resident memory grew by $((last - first)) kB over 1000 pictures"
+}
+
+# The budgets, measured, not judged: start to the first whole picture and one
+# full picture at 1920x1080, and the processor time taken while idle.
+# HACK_BENCH="STARTS PICTURES IDLE_SECONDS" (default "3 10 2").
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] " ms (" NR " runs, " v[1] " to " v[NR] ")" }'; }
+
+case_bench() {
+  local starts pictures idle i
+  read -r starts pictures idle <<<"${HACK_BENCH:-3 10 2}"
+  start_display 1920x1080
+  open_window 1920x1080
+  for ((i = 0; i < starts; i++)); do
+    start_hack
+    echo "$start_ms" >>"$work/starts"
+    ask stop "$hack_pid"
+  done
+  echo "start to first whole picture: $(median <"$work/starts")"
+  start_hack
+  for ((i = 0; i < pictures; i++)); do
+    ask repaint
+    echo "${reply#repainted }" >>"$work/pictures"
+  done
+  echo "one full picture (exposure to picture on the screen): $(median <"$work/pictures")"
+  local before after minute_before
+  minute_before=$(date +%H:%M)
+  before=$(cpu_ticks "$hack_pid")
+  sleep "$idle"
+  after=$(cpu_ticks "$hack_pid")
+  echo "processor time over $idle s idle from $minute_before to $(date +%H:%M:%S):" \
+    "$((after - before)) ticks of $(getconf CLK_TCK) a second"
+  ask stop "$hack_pid"
+}
+
+case "$case_name" in
+  bench) case_bench ;;
+  xscreensaver) case_xscreensaver ;;
+  memory) case_memory ;;
+  windows) case_windows ;;
+  ends) case_ends ;;
+  minute) case_minute ;;
+  *) fatal "unknown case $case_name" ;;
+esac
+echo "PASS: $case_name"
