@@ -48,9 +48,10 @@ checks-windows-x86: build-windows-x86
 checks-windows-x86-release: dist
 	ctest --preset windows-x86-release -j $(JOBS) -LE wine
 
-# The 32-bit product installed, run, set up and removed under the emulator.
+# The 32-bit product installed, run, set up and removed under the emulator,
+# with the time each step took.
 emulated-windows-x86: dist
-	ctest --test-dir build/windows-x86-release -L emulated --output-on-failure
+	ctest --test-dir build/windows-x86-release -L emulated -V
 
 # The stripped 32-bit saver zipped with its read-me, and its installer, in dist/;
 # beside them the Debian package of the XScreenSaver hack.
