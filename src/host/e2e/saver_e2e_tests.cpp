@@ -6,6 +6,7 @@
 
 #include <ostream>
 
+#include "quellora_version.h"
 #include "saver_harness.h"
 
 using namespace e2e;
@@ -36,26 +37,6 @@ void PostMouseEvent(HWND window, UINT message) {
 }
 
 // --- Full screen -----------------------------------------------------------
-
-// A window of the test program's own.
-class TestWindow {
- public:
-  explicit TestWindow(DWORD extendedStyle = 0) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"QuelloraTestTestWindow";
-    RegisterClassW(&windowClass);
-    window_ = UniqueWindow(CreateWindowExW(extendedStyle, windowClass.lpszClassName, L"Test window",
-                                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 330, 250, nullptr, nullptr,
-                                           windowClass.hInstance, nullptr));
-  }
-  HWND get() const { return window_.get(); }
-  void Destroy() { window_.reset(); }
-
- private:
-  UniqueWindow window_;
-};
 
 
 class FullScreenStart : public testing::TestWithParam<const wchar_t*> {};
@@ -148,7 +129,7 @@ TEST(Saver, GivesTheForegroundBackToTheWindowThatHadIt) {
   // The window that had the foreground lies under a topmost one, which the
   // system would activate next if the saver left the choice to it.
   TestWindow previous;
-  TestWindow above(WS_EX_TOPMOST);
+  TestWindow above(L"Topmost test window", WS_EX_TOPMOST);
   SetWindowPos(above.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetForegroundWindow(previous.get());
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == previous.get(); }, 3s));
@@ -329,8 +310,8 @@ TEST(Resources, CarryTheDisplayNameTheVersionAndAManifest) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT size = 0;
   ASSERT_TRUE(VerQueryValueW(version.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
+  EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(QUELLORA_VERSION_MINOR, QUELLORA_VERSION_MAJOR)));
+  EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(QUELLORA_VERSION_TWEAK, QUELLORA_VERSION_PATCH)));
 }
 
 TEST(Resources, TheProgramIsAGuiProgramForSubsystemVersionFourOrLater) {

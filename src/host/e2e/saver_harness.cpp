@@ -6,15 +6,10 @@
 
 #include <algorithm>
 
+#include "wine_path.h"
+
 namespace e2e {
 namespace {
-
-// CMake hands the paths over as Unix paths; Wine maps the Unix root to drive Z:.
-std::wstring WinePath(const char* unixPath) {
-  std::wstring path = L"Z:";
-  for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-  return path;
-}
 
 std::wstring Widen(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -117,51 +112,18 @@ bool SaverProcess::WaitForExit(Milliseconds timeout) {
   return child_.Started() && PumpUntil([&] { return !Running(); }, timeout);
 }
 
-namespace {
-struct WindowSearch {
-  DWORD processId;
-  const wchar_t* className;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || ClassNameOf(window) != search.className || !IsWindowVisible(window))
-    return TRUE;
-  search.found = window;
-  return FALSE;
-}
-}  // namespace
-
 HWND WaitForWindowOf(DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent,
                      const std::function<bool()>& keepLooking) {
-  WindowSearch search{processId, className};
-  PumpUntil(
-      [&] {
-        if (parent) EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
-        else EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr || !keepLooking();
-      },
-      timeout);
-  return search.found;
+  const auto match = [&](HWND window) {
+    return ProcessOf(window) == processId && ClassNameOf(window) == className && IsWindowVisible(window);
+  };
+  HWND found = nullptr;
+  PumpUntil([&] { return (found = FindWindowWhere(match, parent)) != nullptr || !keepLooking(); }, timeout);
+  return found;
 }
 
 HWND SaverProcess::WaitForWindow(Milliseconds timeout, HWND parent) {
   return WaitForWindowOf(Id(), L"QuelloraScreenSaverClass", timeout, parent, [this] { return Running(); });
-}
-
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
-}
-
-std::wstring TitleOf(HWND window) {
-  wchar_t title[256] = {};
-  GetWindowTextW(window, title, 256);
-  return title;
 }
 
 bool RegistryKeyExists(HKEY root, const wchar_t* path) {

@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "child_process.h"
+#include "test_window.h"
 #include "unique_handle.h"
+#include "window_search.h"
 
 namespace e2e {
 
@@ -92,8 +94,6 @@ class SaverProcess {
 HWND WaitForWindowOf(DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent = nullptr,
                      const std::function<bool()>& keepLooking = [] { return true; });
 
-std::wstring ClassNameOf(HWND window);
-std::wstring TitleOf(HWND window);
 bool RegistryKeyExists(HKEY root, const wchar_t* path);
 
 template <typename Condition>
