@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "test_record.h"
 #include "wine_path.h"
 
 namespace e2e {
@@ -61,23 +62,7 @@ void TestFolder::Add(const std::wstring& file) const {
   EXPECT_TRUE(CopyFileW(file.c_str(), Path(name).c_str(), FALSE)) << "cannot copy " << name;
 }
 
-std::vector<std::string> TestFolder::Record() const {
-  std::vector<std::string> lines;
-  const UniqueHandle file{[&]() -> HANDLE {
-    HANDLE h = CreateFileW(Path(L"record.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
-    return h == INVALID_HANDLE_VALUE ? nullptr : h;
-  }()};
-  if (!file) return lines;
-  std::string text(1 << 16, '\0');
-  DWORD read = 0;
-  ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-  text.resize(read);
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
+std::vector<std::string> TestFolder::Record() const { return ReadTestRecord(Path(L"record.txt").c_str()); }
 
 ScopedEnvironment::ScopedEnvironment(std::wstring name, const std::wstring& value) : name_(std::move(name)) {
   wchar_t old[1024];
