@@ -6,6 +6,8 @@
 #include "gdi_canvas.h"
 #include "paint_cover.h"
 #include "settings.h"
+#include "paint_surface.h"
+#include "star_seed.h"
 #include "window_paint.h"
 
 void PaintCover(HWND window, std::int32_t starCount) {

@@ -8,6 +8,8 @@
 #include "paint_screen.h"
 #include "picture.h"
 #include "settings.h"
+#include "paint_surface.h"
+#include "star_seed.h"
 #include "window_paint.h"
 
 namespace {

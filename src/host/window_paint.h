@@ -1,5 +1,5 @@
-// What the paints of the saver's windows share: the paint surface of a window,
-// the display's scale read from it, and the seed of a paint's stars.
+// The frame a window's paint draws in: the window's pixels at the scale of the
+// display it is shown on.
 #pragma once
 
 #include <windows.h>
@@ -8,27 +8,7 @@
 
 #include "display_scale.h"
 
-// BeginPaint and EndPaint as one object, so the surface is released however
-// the drawing ends. A canvas lives inside it and gives back its objects first.
-class PaintSurface {
-public:
-  explicit PaintSurface(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  ~PaintSurface() { EndPaint(window_, &paint_); }
-  PaintSurface(const PaintSurface&) = delete;
-  PaintSurface& operator=(const PaintSurface&) = delete;
-
-  HDC Dc() const { return dc_; }
-
-private:
-  HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_;
-};
-
 // A window of the given pixels at the scale of the display dc draws on. The
 // program declares itself DPI-aware, so the system hands it the real DPI and
 // does not stretch its windows: the picture scales itself.
 PictureFrame FrameOnDisplay(HDC dc, std::int32_t pixelWidth, std::int32_t pixelHeight);
-
-// Different on every paint: the reading's milliseconds since the start of the year 1601.
-std::uint32_t StarSeedOf(const SYSTEMTIME& time);
