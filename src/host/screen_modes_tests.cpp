@@ -7,8 +7,8 @@
 #include <atomic>
 #include <thread>
 
-#include "host.h"
 #include "host_state.h"
+#include "screen_modes.h"
 #include "test_window.h"
 #include "unique_handle.h"
 
