@@ -45,7 +45,7 @@ void PumpFor(Milliseconds duration) {
   PumpUntil([] { return false; }, duration);
 }
 
-TestFolder::TestFolder() {
+TestFolder::TestFolder(std::initializer_list<std::wstring> files) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = std::string(info->test_suite_name()) + "." + info->name();
   std::replace(name.begin(), name.end(), '/', '_');
@@ -55,6 +55,7 @@ TestFolder::TestFolder() {
   DeleteFolder(path_);
   CreateDirectoryW(path_.c_str(), nullptr);
   Add(SaverProgram());
+  for (const std::wstring& file : files) Add(file);
 }
 
 void TestFolder::Add(const std::wstring& file) const {

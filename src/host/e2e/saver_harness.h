@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,7 +37,8 @@ void PumpFor(Milliseconds duration);
 // A fresh folder for one test, holding a copy of the saver and the stand-ins it asks for.
 class TestFolder {
  public:
-  TestFolder();  // named after the running test
+  // Named after the running test; holds the saver and the given files.
+  explicit TestFolder(std::initializer_list<std::wstring> files = {});
   void Add(const std::wstring& file) const;
   const std::wstring& Folder() const { return path_; }
   std::wstring Path(const std::wstring& name) const { return path_ + L"\\" + name; }
