@@ -1,39 +1,35 @@
-// The searches run over EnumWindows and EnumChildWindows; the match runs
-// inside the system's callback, so no exception may leave it.
+// The searches run over EnumWindows and EnumChildWindows.
 #include "window_search.h"
 
 namespace {
 
 struct Search {
   const WindowMatch& match;
-  bool firstOnly;
   std::vector<HWND> found;
 };
 
 BOOL CALLBACK Visit(HWND window, LPARAM data) {
   auto& search = *reinterpret_cast<Search*>(data);
+  // No exception may pass through the system's code: out of memory ends the search.
   try {
-    if (!search.match(window)) return TRUE;
-    search.found.push_back(window);
+    if (search.match(window)) search.found.push_back(window);
+    return TRUE;
   } catch (...) {
     return FALSE;
   }
-  return search.firstOnly ? FALSE : TRUE;
 }
 
-std::vector<HWND> Run(const WindowMatch& match, HWND parent, bool firstOnly) {
-  Search search{match, firstOnly, {}};
+}  // namespace
+
+std::vector<HWND> FindWindows(const WindowMatch& match, HWND parent) {
+  Search search{match, {}};
   if (parent) EnumChildWindows(parent, Visit, reinterpret_cast<LPARAM>(&search));
   else EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-}  // namespace
-
-std::vector<HWND> FindWindows(const WindowMatch& match, HWND parent) { return Run(match, parent, false); }
-
 HWND FindWindowWhere(const WindowMatch& match, HWND parent) {
-  const std::vector<HWND> found = Run(match, parent, true);
+  const std::vector<HWND> found = FindWindows(match, parent);
   return found.empty() ? nullptr : found.front();
 }
 
@@ -58,8 +54,6 @@ std::wstring TitleOf(HWND window) {
 std::wstring TextOf(HWND window) {
   wchar_t text[2048] = {};
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                           &copied))
-    return {};
+  SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, &copied);
   return std::wstring(text, copied);
 }

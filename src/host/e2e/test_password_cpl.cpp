@@ -5,6 +5,7 @@
 // "accept" lets the saver go.
 #include <windows.h>
 
+#include <sstream>
 #include <string>
 
 #include "test_record.h"
@@ -14,13 +15,10 @@ namespace {
 std::wstring AnswerForCall(std::size_t call) {
   wchar_t list[64] = {};
   GetEnvironmentVariableW(L"QUELLORA_TEST_PASSWORD", list, 64);
-  std::wstring answers = list;
-  for (std::size_t i = 0; i < call; ++i) {
-    const std::size_t comma = answers.find(L',');
-    if (comma == std::wstring::npos) break;
-    answers.erase(0, comma + 1);
-  }
-  return answers.substr(0, answers.find(L','));
+  std::wistringstream words(list);
+  std::wstring word, answer;
+  for (std::size_t i = 0; i <= call && std::getline(words, word, L','); ++i) answer = word;
+  return answer;
 }
 
 }  // namespace
