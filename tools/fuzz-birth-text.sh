@@ -13,7 +13,7 @@ clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
   -I"$src/settings" -I"$src/model" \
   "$src/settings/birth_text_fuzz.cpp" "$src/settings/birth_text_check.cpp" \
   "$src/settings/birth_text_parse.cpp" "$src/settings/birth_text_format.cpp" \
-  "$src/model/tdatetime.cpp" -o "$out/birth_text_fuzz"
+  "$src/model/tdatetime.cpp" "$src/model/number_text.cpp" -o "$out/birth_text_fuzz"
 # New finds go to build/fuzz/corpus; the committed seeds are only read.
 cd "$out"
 exec ./birth_text_fuzz -runs="$runs" -max_len=256 -timeout=5 -print_final_stats=1 "$@" \

@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 build=${1:-$root/build/windows-x86-release}
 version=$(sed -n 's/^project(Quellora VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-export QUELLORA_SETUP=$build/dist/quellora-setup-$version.exe
+export QUELLORA_SETUP=$build/dist/quellora-setup-$version.exe QUELLORA_VERSION=$version
 export QUELLORA_SCR=$build/src/host/quellora.scr
 export QUELLORA_WINDOW_TEXTS=$build/release/window_texts.exe
 export QUELLORA_TEST_STATE=$build/screenshots

@@ -8,12 +8,13 @@
 # uninstall_choice. Each makes a fresh Wine prefix and display under
 # $QUELLORA_TEST_STATE/CASE and stops them at the end. The environment names
 # the installer (QUELLORA_SETUP), the saver it should hold (QUELLORA_SCR) and
-# the window_texts helper (QUELLORA_WINDOW_TEXTS). With QUELLORA_SCREENSHOTS set
+# the window_texts helper (QUELLORA_WINDOW_TEXTS) and the version the install
+# registers (QUELLORA_VERSION). With QUELLORA_SCREENSHOTS set
 # to a folder, the language case saves the installer's first page there.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 case_name=${1:?case}
-setup=${QUELLORA_SETUP:?} scr=${QUELLORA_SCR:?} window_texts=${QUELLORA_WINDOW_TEXTS:?}
+setup=${QUELLORA_SETUP:?} scr=${QUELLORA_SCR:?} window_texts=${QUELLORA_WINDOW_TEXTS:?} version=${QUELLORA_VERSION:?}
 source "$here/../../tools/lib.sh"
 
 # --- The Wine session --------------------------------------------------------
@@ -191,7 +192,7 @@ check_installed() {  # KIND(all_users|current_user)
   expect_value "$desktop" ScreenSaveActive 1
 
   expect_value "$entry" DisplayName Quellora
-  expect_value "$entry" DisplayVersion 1.0.0.1
+  expect_value "$entry" DisplayVersion "$version"
   reg_get "$entry" Publisher "$view" >/dev/null || fail "no Publisher under $entry"
   size=$(reg_get "$entry" EstimatedSize "$view") || size=0
   (($(stat -c %s "$scr_unix") / 1024 <= size && size < 2048)) || fail "EstimatedSize $size KB"

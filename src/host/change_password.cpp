@@ -1,7 +1,8 @@
 // The password-change mode: hands the system's dialog the parent window from the command line.
 #include <windows.h>
 
-#include "host.h"
+#include "command_line_win.h"
+#include "modes.h"
 #include "unique_handle.h"
 
 void ChangePassword() {

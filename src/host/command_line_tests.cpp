@@ -6,16 +6,9 @@
 
 #include <ostream>
 
-namespace {
+#include "test_text.h"
 
-std::string Narrow(std::u16string_view text) {
-  std::string out;
-  for (char16_t c : text) {
-    if (c >= 0x20 && c < 0x7F) out += static_cast<char>(c);
-    else out += "\\u" + std::to_string(static_cast<unsigned>(c));
-  }
-  return out;
-}
+namespace {
 
 struct SplitCase {
   std::u16string_view line;

@@ -2,7 +2,7 @@
 // saver's rules; CommandLineToArgvW treats quotes and backslashes differently.
 #include <windows.h>
 
-#include "host.h"
+#include "command_line_win.h"
 #include "wide_text.h"
 
 const Arguments& CommandLineArguments() {

@@ -2,38 +2,16 @@
 // background and stars, and closing the saver by the saver window's own rules.
 #include "cover_windows.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <new>
 #include <vector>
 
 #include "cover_picture.h"
-#include "host.h"
 #include "host_state.h"
 #include "paint_cover.h"
-#include "unique_handle.h"
+#include "saver_window.h"
 
 namespace {
-
-struct Cover {
-  UniqueWindow Window;
-  std::int32_t Stars = 0;
-};
-
-// Filled on the main thread before the redraw thread starts. The lock guards
-// the end: a loop ended by a stray WM_DESTROY clears the list while the
-// redraw thread may still be asking for repaints.
-std::vector<Cover> Covers;
-SRWLOCK CoversLock = SRWLOCK_INIT;
-
-// Holds the list's lock while it lives.
-class CoversHold {
- public:
-  CoversHold() { AcquireSRWLockExclusive(&CoversLock); }
-  ~CoversHold() { ReleaseSRWLockExclusive(&CoversLock); }
-  CoversHold(const CoversHold&) = delete;
-  CoversHold& operator=(const CoversHold&) = delete;
-};
 
 BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
   // No exception may pass through the system's code: out of memory ends the list.
@@ -47,20 +25,14 @@ BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
 
 std::int64_t Area(const ScreenRect& r) { return std::int64_t{r.Width()} * r.Height(); }
 
-void RegisterCoverClass(HINSTANCE instance) {
-  WNDCLASSW windowClass{};
-  // No cursor and no background brush, as the saver window's class: the
-  // pointer stays hidden and every pixel is painted by WM_PAINT.
-  windowClass.lpfnWndProc = CoverWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = CoverClassName;
-  RegisterClassW(&windowClass);
-}
+// The star count a cover window was made with, kept in the window itself.
+std::int32_t StarsOf(HWND window) { return static_cast<std::int32_t>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
-std::int32_t StarsOf(HWND window) {
-  const auto cover = std::find_if(Covers.begin(), Covers.end(),
-                                  [&](const Cover& c) { return c.Window.get() == window; });
-  return cover == Covers.end() ? 0 : cover->Stars;
+BOOL CALLBACK InvalidateIfCover(HWND window, LPARAM) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (lstrcmpW(name, CoverClassName) == 0) InvalidateRect(window, nullptr, FALSE);
+  return TRUE;
 }
 
 }  // namespace
@@ -86,7 +58,7 @@ void CoverWindows::MakeCovers() {
   const std::vector<ScreenRect> rects = CoverRects(MonitorRects(), saver);
   if (rects.empty()) return;
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterCoverClass(instance);
+  RegisterPaintedClass(CoverClassName, CoverWindowProc, 0);
   for (const ScreenRect& r : rects) {
     // Created hidden and shown without activation, so the saver window keeps
     // the foreground and the keyboard.
@@ -95,25 +67,17 @@ void CoverWindows::MakeCovers() {
                                         nullptr)};
     if (!window) continue;
     const HWND shown = window.get();
-    Covers.push_back({std::move(window), CoverStarCount(Area(r), Area(saver))});
+    SetWindowLongPtrW(shown, GWLP_USERDATA, CoverStarCount(Area(r), Area(saver)));
+    windows_.push_back(std::move(window));
     // Just below the saver window: where a monitor overlaps the primary in
     // part, the picture stays on top.
     SetWindowPos(shown, SaverWindow, r.Left, r.Top, r.Width(), r.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
   }
 }
 
-CoverWindows::~CoverWindows() {
-  std::vector<Cover> ending;
-  {
-    const CoversHold hold;
-    ending.swap(Covers);
-  }
-  // Destroyed outside the lock, after the list is empty for the redraw thread.
-}
-
 void InvalidateCoverWindows() {
-  const CoversHold hold;
-  for (const Cover& cover : Covers) InvalidateRect(cover.Window.get(), nullptr, FALSE);
+  const DWORD mainThread = GetWindowThreadProcessId(SaverWindow, nullptr);
+  if (mainThread) EnumThreadWindows(mainThread, InvalidateIfCover, 0);
 }
 
 // Answers every message itself, as the saver window does. Keys and mouse

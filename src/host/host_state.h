@@ -9,7 +9,11 @@
 #include <cstdint>
 
 extern HWND SaverWindow;                     // set before the redraw thread starts
-extern bool IsPreview;                       // main thread only once the thread runs
+// Set before the redraw thread starts and not changed after; read on the main
+// thread by the window procedure (no mouse counting) and the paint (the
+// preview's picture), and by the redraw thread (a preview ends when its
+// parent's program left it behind).
+extern bool IsPreview;
 extern std::int32_t MouseEventsLeft;         // main thread only
 extern std::atomic<std::int32_t> ScreenWidth;   // written once by the redraw thread
 extern std::atomic<std::int32_t> ScreenHeight;  // read by the paint

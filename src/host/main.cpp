@@ -1,7 +1,8 @@
 // The saver's entry: load the settings, then run the one mode the first argument selects.
 #include <windows.h>
 
-#include "host.h"
+#include "command_line_win.h"
+#include "modes.h"
 #include "settings.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -5,7 +5,9 @@
 #include "cover_picture.h"
 #include "gdi_canvas.h"
 #include "paint_cover.h"
+#include "paint_surface.h"
 #include "settings.h"
+#include "star_seed.h"
 #include "window_paint.h"
 
 void PaintCover(HWND window, std::int32_t starCount) {

@@ -6,8 +6,10 @@
 #include "gdi_canvas.h"
 #include "host_state.h"
 #include "paint_screen.h"
+#include "paint_surface.h"
 #include "picture.h"
 #include "settings.h"
+#include "star_seed.h"
 #include "window_paint.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "cover_windows.h"
-#include "host.h"
 #include "host_state.h"
 #include "minute_repaint.h"
+#include "redraw_thread.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The settings mode: shows the settings dialog with the loaded values.
-#include "host.h"
+#include "modes.h"
 
 #include "UnitSettings.h"
 #include "settings.h"

@@ -2,10 +2,11 @@
 // answers every message itself.
 #include <windows.h>
 
-#include "host.h"
 #include "host_state.h"
 #include "meridian_table.h"
 #include "paint_screen.h"
+#include "saver_window.h"
+#include "verify_password.h"
 
 namespace {
 
@@ -17,15 +18,19 @@ void OnMouseEvent() {
 
 }  // namespace
 
+void RegisterPaintedClass(const wchar_t* name, WNDPROC procedure, UINT style) {
+  WNDCLASSW windowClass{};
+  windowClass.style = style;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = name;
+  RegisterClassW(&windowClass);
+}
+
 HWND CreateSaverWindow(std::int32_t width, std::int32_t height, HWND parent) {
   FillMeridianStart();
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW windowClass{};
-  windowClass.style = CS_PARENTDC;
-  windowClass.lpfnWndProc = SaverWindowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = SaverClassName;
-  RegisterClassW(&windowClass);
+  RegisterPaintedClass(SaverClassName, SaverWindowProc, CS_PARENTDC);
 
   HWND window = nullptr;
   if (parent) {

@@ -1,9 +1,13 @@
 // The two screen modes, full screen and preview, and the message loop they share.
 #include <windows.h>
 
+#include "command_line_win.h"
 #include "cover_windows.h"
-#include "host.h"
 #include "host_state.h"
+#include "modes.h"
+#include "redraw_thread.h"
+#include "saver_window.h"
+#include "screen_modes.h"
 #include "unique_handle.h"
 
 bool StartRedrawThread() {

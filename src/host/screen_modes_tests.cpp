@@ -8,8 +8,9 @@
 #include <atomic>
 #include <thread>
 
-#include "host.h"
 #include "host_state.h"
+#include "screen_modes.h"
+#include "test_window.h"
 #include "unique_handle.h"
 
 namespace {
@@ -57,26 +58,8 @@ int CursorCount() {
   return lowered + 1;
 }
 
-class TestWindow {
- public:
-  TestWindow() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"QuelloraScreenModesTest";
-    RegisterClassW(&windowClass);
-    window_ = UniqueWindow(CreateWindowExW(0, windowClass.lpszClassName, L"Before the saver",
-                                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200, nullptr, nullptr,
-                                           windowClass.hInstance, nullptr));
-  }
-  HWND get() const { return window_.get(); }
-
- private:
-  UniqueWindow window_;
-};
-
 TEST(FullScreenWithoutRedrawThread, GivesTheScreenBack) {
-  TestWindow before;
+  TestWindow before(L"Before the saver");
   SetForegroundWindow(before.get());
   ASSERT_EQ(GetForegroundWindow(), before.get());
   const int cursorBefore = CursorCount();

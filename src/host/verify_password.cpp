@@ -5,9 +5,10 @@
 #include <array>
 #include <cstring>
 
-#include "host.h"
 #include "host_state.h"
+#include "saver_window.h"
 #include "unique_handle.h"
+#include "verify_password.h"
 
 std::optional<std::int32_t> ReadFourByteValue(HKEY key, const wchar_t* name) {
   // Zeroed first: a value shorter than four bytes fills only its own bytes.

@@ -9,8 +9,8 @@
 #include <ostream>
 #include <vector>
 
-#include "host.h"
 #include "unique_handle.h"
+#include "verify_password.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The display's scale, the picture's fit and the star seed of the saver's window paints.
+// The display's scale of the saver's window paints, and the picture's fit to it.
 #include "window_paint.h"
 
 #include <memory>
@@ -20,13 +20,4 @@ PictureFrame FitOnDisplay(HDC dc, const ScreenInputs& inputs, std::int32_t pixel
   return FitPictureFrame(inputs, pixelWidth, pixelHeight, GetDeviceCaps(dc, LOGPIXELSX),
                          GetDeviceCaps(dc, LOGPIXELSY), measureOnDc)
       .Frame;
-}
-
-std::uint32_t StarSeedOf(const SYSTEMTIME& time) {
-  FILETIME file{};
-  SystemTimeToFileTime(&time, &file);
-  ULARGE_INTEGER ticks{};
-  ticks.LowPart = file.dwLowDateTime;
-  ticks.HighPart = file.dwHighDateTime;
-  return static_cast<std::uint32_t>(ticks.QuadPart / 10000);
 }

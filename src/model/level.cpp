@@ -59,7 +59,7 @@ std::int32_t MeridianLevel(int k, int minuteOfDay, float nowPhase, float birthPh
 }
 
 Colour LevelColor(std::int32_t level) {
-  if (level >= 30 && level <= 70) return BandGreen;
+  if (InGreenBand(level)) return BandGreen;
   if ((level >= 10 && level <= 29) || (level >= 71 && level <= 90)) return BandYellow;
   return BandRed;
 }

@@ -19,6 +19,9 @@ float MeridianPhase(int k);
 float MeridianAmplitude(int k, float nowPhase, float birthPhase);
 // Level in percent, 0 to 100, of meridian k at a minute of the day.
 std::int32_t MeridianLevel(int k, int minuteOfDay, float nowPhase, float birthPhase);
+// The green band, 30 to 70: its colour, and the levels at which a meridian's
+// advice is shown.
+inline bool InGreenBand(std::int32_t level) { return level >= 30 && level <= 70; }
 // Colour of a level's band: green 30..70, yellow 10..29 and 71..90, red otherwise.
 Colour LevelColor(std::int32_t level);
 

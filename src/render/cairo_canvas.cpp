@@ -66,7 +66,7 @@ void CairoCanvas::StrokeWithPen() {
   const bool round = width > 1;
   cairo_set_line_cap(cr_, round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
   cairo_set_line_join(cr_, round ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
-  UseColour(pen_.Color);
+  UseColour(pen_.Colour);
   cairo_stroke(cr_);
 }
 

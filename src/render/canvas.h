@@ -10,7 +10,7 @@
 // Every pen of the picture is solid; only width and colour vary.
 struct PenSpec {
   std::int32_t Width = 1;
-  Colour Color = 0;
+  ::Colour Colour = 0;  // qualified: the member takes the type's name
 };
 
 // Every font of the picture is the same description with another height or

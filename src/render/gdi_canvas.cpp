@@ -65,7 +65,7 @@ GdiCanvas::GdiCanvas(HDC dc, GdiTally& tally, const PictureFrame& frame)
 }
 
 void GdiCanvas::SelectPen(const PenSpec& pen) {
-  pen_.Select(OwnedGdiObject(CreatePen(PS_SOLID, pen.Width, pen.Color), tally_), tally_);
+  pen_.Select(OwnedGdiObject(CreatePen(PS_SOLID, pen.Width, pen.Colour), tally_), tally_);
 }
 
 void GdiCanvas::SelectBrush(Colour colour) {

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "bottom_up_rows.h"
+
 MemorySurface::MemorySurface(std::int32_t width, std::int32_t height)
     : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
   if (!dc_) throw std::runtime_error("CreateCompatibleDC failed");
@@ -25,9 +27,5 @@ std::span<const std::uint8_t> MemorySurface::Bits() const {
 }
 
 Colour MemorySurface::Pixel(std::int32_t x, std::int32_t y) const {
-  const auto bits = Bits();
-  const std::uint8_t* p =
-      bits.data() + static_cast<std::size_t>(height_ - 1 - y) * Stride() + 3 * x;
-  return static_cast<Colour>(p[2]) | static_cast<Colour>(p[1]) << 8 |
-         static_cast<Colour>(p[0]) << 16;
+  return BottomUpPixel(Bits(), width_, height_, x, y);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "bottom_up_rows.h"
 #include "canvas.h"
 #include "unique_handle.h"
 
@@ -24,7 +25,7 @@ public:
   std::int32_t Height() const { return height_; }
   // Rows bottom-up, 3 bytes per pixel (blue, green, red), each row padded to 4 bytes.
   std::span<const std::uint8_t> Bits() const;
-  std::int32_t Stride() const { return (width_ * 3 + 3) & ~3; }
+  std::int32_t Stride() const { return BottomUpStride(width_); }
   // 0x00BBGGRR of one pixel; GdiFlush first so all drawing has landed.
   Colour Pixel(std::int32_t x, std::int32_t y) const;
 

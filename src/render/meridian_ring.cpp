@@ -60,7 +60,7 @@ void PaintMeridianRing(Canvas& canvas, Point centre, const ModelFrame& frame, bo
     const TextExtent nameSize = canvas.MeasureText(name);
     canvas.Text(RingTextPlace(i, RingText::Name, 0, p, nameSize), name);
 
-    if (level >= 30 && level <= 70) {
+    if (InGreenBand(level)) {
       const auto lines = SplitAdviceLines(rus ? MeridianAdviceRu[k] : MeridianAdviceEn[k]);
       for (std::size_t line = 0; line < lines.size(); ++line) {
         const TextExtent lineSize = canvas.MeasureText(lines[line]);

@@ -106,10 +106,10 @@ TEST(PaintMeridianRing, DiscsAndBadgesWithTheirColours) {
     const Point p = discs[i];
     EXPECT_EQ(BoxOf(ellipses[0].Op), (Box{p.X - 25, p.Y - 25, p.X + 25, p.Y + 25})) << i;
     EXPECT_EQ(ellipses[0].State.Brush, MeridianColor[k]);
-    EXPECT_EQ(ellipses[0].State.Pen->Color, Black);
+    EXPECT_EQ(ellipses[0].State.Pen->Colour, Black);
     EXPECT_EQ(BoxOf(ellipses[1].Op), (Box{p.X - 15, p.Y - 6, p.X + 15, p.Y + 24})) << i;
     EXPECT_EQ(ellipses[1].State.Brush, LevelColor(ring.Frame.LevelAtRing[i]));
-    EXPECT_EQ(ellipses[1].State.Pen->Color, Black);
+    EXPECT_EQ(ellipses[1].State.Pen->Colour, Black);
 
     const auto texts = OfKind(ops, OpKind::Text);
     EXPECT_EQ(texts[0].State.TextColour, Black);  // code

@@ -145,7 +145,7 @@ TEST(PaintScreen, HandPointsAtTheCurrentMinute) {
     ASSERT_EQ(lines.size(), 25u);  // 24 spokes and the hand
     const TracedOp& hand = lines.back();
     EXPECT_EQ(At(hand.Op), c.tip) << c.hour;
-    EXPECT_EQ(hand.State.Pen->Color, White);
+    EXPECT_EQ(hand.State.Pen->Colour, White);
     EXPECT_EQ(hand.State.Pen->Width, 1);
     EXPECT_EQ(hand.State.Brush, White);
     // The tip circle follows the line at once.
@@ -223,7 +223,7 @@ TEST(PaintScreen, ArcsOnTheirCirclesCoveringTheGreenBand) {
       const int r = 110 + 10 * k;
       std::vector<TracedOp> arcs;
       for (const TracedOp& t : OfKind(ops, OpKind::Arc))
-        if (t.State.Pen->Color == MeridianColor[k] && t.State.Pen->Width == 5) arcs.push_back(t);
+        if (t.State.Pen->Colour == MeridianColor[k] && t.State.Pen->Width == 5) arcs.push_back(t);
       const MeridianScan& s = frame.Scan;
       const std::size_t expected = s.UpperFirst[k] > 0 ? 2 : s.LowerLast[k] > 0 ? 1 : 0;
       ASSERT_EQ(arcs.size(), expected) << "k " << k;

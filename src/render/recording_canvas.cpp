@@ -16,7 +16,7 @@ void RecordingCanvas::Add(OpKind kind, std::initializer_list<std::int64_t> args,
 }
 
 void RecordingCanvas::SelectPen(const PenSpec& pen) {
-  Add(OpKind::Pen, {pen.Width, pen.Color});
+  Add(OpKind::Pen, {pen.Width, pen.Colour});
   if (target_) target_->SelectPen(pen);
 }
 

@@ -2,6 +2,8 @@
 // the time separator that the caller passes in.
 #include "screen_texts.h"
 
+#include "number_text.h"
+
 const std::array<std::u16string_view, 12> MonthAbbrRu = {
     u"Янв", u"Фев", u"Мар", u"Апр", u"Май", u"Июн",
     u"Июл", u"Авг", u"Сен", u"Окт", u"Ноя", u"Дек"};
@@ -13,23 +15,13 @@ const std::array<std::u16string_view, 12> MonthAbbrEn = {
 
 namespace {
 
-std::u16string Ascii(const std::string& digits) { return {digits.begin(), digits.end()}; }
-
-std::u16string FourDigits(int year) {
-  std::string s = std::to_string(year);
-  while (s.size() < 4) s.insert(s.begin(), '0');
-  return Ascii(s);
-}
+std::u16string FourDigits(int year) { return NumberText(year, 4); }
 
 }  // namespace
 
-std::u16string TwoDigits(int value) {
-  std::string s = std::to_string(value);
-  if (value >= 0 && value < 10) s.insert(s.begin(), '0');
-  return Ascii(s);
-}
+std::u16string TwoDigits(int value) { return NumberText(value, 2); }
 
-std::u16string FormatPercent(int level) { return Ascii(std::to_string(level) + "%"); }
+std::u16string FormatPercent(int level) { return NumberText(level, 1) + u'%'; }
 
 std::u16string FormatShortDate(const CivilDate& date, bool rus) {
   const auto& months = rus ? MonthAbbrRu : MonthAbbrEn;

@@ -4,21 +4,12 @@
 #include <tuple>
 
 #include "birth_text.h"
+#include "number_text.h"
 
 namespace {
 
 constexpr std::size_t MomentLength = 19;  // yyyy-MM-ddTHH:mm:ss
 constexpr char16_t Separator = u'|';
-
-// The digits at [at, at + count), or nothing when any of them is not a digit.
-std::optional<int> Digits(std::u16string_view text, std::size_t at, std::size_t count) {
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < u'0' || text[i] > u'9') return std::nullopt;
-    value = value * 10 + (text[i] - u'0');
-  }
-  return value;
-}
 
 }  // namespace
 
@@ -41,8 +32,9 @@ std::optional<TDateTime> ReadBirthRecord(std::u16string_view record, std::u16str
   const std::u16string_view moment = record.substr(0, MomentLength);
   for (const auto& [at, mark] : {std::pair{4, u'-'}, {7, u'-'}, {10, u'T'}, {13, u':'}, {16, u':'}})
     if (moment[static_cast<std::size_t>(at)] != mark) return std::nullopt;
-  const auto year = Digits(moment, 0, 4), month = Digits(moment, 5, 2), day = Digits(moment, 8, 2);
-  const auto hour = Digits(moment, 11, 2), minute = Digits(moment, 14, 2), second = Digits(moment, 17, 2);
+  const auto year = ReadDigits(moment, 0, 4), month = ReadDigits(moment, 5, 2);
+  const auto day = ReadDigits(moment, 8, 2), hour = ReadDigits(moment, 11, 2);
+  const auto minute = ReadDigits(moment, 14, 2), second = ReadDigits(moment, 17, 2);
   if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
   if (!IsValidDate(*year, *month, *day) || !IsValidTime(*hour, *minute, *second, 0)) return std::nullopt;
   return ComposeDateTime(EncodeDate(*year, *month, *day), EncodeTime(*hour, *minute, *second, 0));

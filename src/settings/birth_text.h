@@ -18,9 +18,6 @@ std::u16string FormatBirthText(const RegionalFormats& formats, TDateTime date, T
 // writes: whole days kept within years 1..9999, the time to the second.
 DateTimeParts WrittenBirthParts(TDateTime date, TDateTime time);
 
-// Appends `value` (not negative) in decimal, with leading zeros up to `minDigits`.
-void AppendNumber(std::u16string& out, int value, int minDigits);
-
 // Reads a birth text; nothing when it cannot be read or a part is out of range.
 // `currentYear` serves two-number dates and the two-digit-year window.
 std::optional<TDateTime> ParseBirthText(const RegionalFormats& formats, std::u16string_view text,

@@ -4,16 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-void AppendNumber(std::u16string& out, int value, int minDigits) {
-  char16_t digits[12];
-  int count = 0;
-  do {
-    digits[count++] = static_cast<char16_t>(u'0' + value % 10);
-    value /= 10;
-  } while (value > 0);
-  for (int i = count; i < minDigits; ++i) out += u'0';
-  while (count > 0) out += digits[--count];
-}
+#include "number_text.h"
 
 namespace {
 

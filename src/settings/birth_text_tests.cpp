@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "birth_text_check.h"
+#include "test_text.h"
 
 namespace {
 
@@ -37,20 +38,6 @@ struct Moment {
 
 TDateTime Make(const Moment& m) {
   return ComposeDateTime(EncodeDate(m.Year, m.Month, m.Day), EncodeTime(m.Hour, m.Minute, m.Second, m.Msec));
-}
-
-std::string Narrow(std::u16string_view text) {
-  std::string out;
-  for (const char16_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\u%04x", static_cast<unsigned>(c));
-      out += hex;
-    }
-  }
-  return out;
 }
 
 std::string Show(TDateTime value) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "quellora_version.h"
 #include "site_address.h"
 #include "tdatetime.h"
 
@@ -42,7 +43,7 @@ inline std::u16string_view LanguageText(DialogText target, bool english) {
 // Texts that are the same in both languages.
 inline constexpr std::u16string_view EnglishCheckText = u"English";
 inline constexpr std::u16string_view OkText = u"OK";
-inline constexpr std::u16string_view VersionText = u"1.0.0.1";
+inline constexpr std::u16string_view VersionText = u"" QUELLORA_VERSION;
 inline constexpr std::u16string_view ContactEmail = u"quellora@example.org";
 
 // The page the link opens: the English pages live one folder down.

@@ -6,13 +6,9 @@
 
 #include <string>
 
-namespace {
+#include "test_text.h"
 
-std::string Narrow(std::u16string_view text) {
-  std::string out;
-  for (char16_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
-  return out;
-}
+namespace {
 
 TEST(SiteAddress, EnglishPagesLiveOneFolderDown) {
   EXPECT_EQ(SiteAddress(false), u"http://www.example.org/quellora/index.html");

@@ -4,12 +4,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "regional_formats.h"
 #include "tdatetime.h"
 
 inline constexpr char16_t PlaceholderNameRu[] = u"(указать в настройках)";
 inline constexpr char16_t PlaceholderNameEn[] = u"(specify in settings)";
+// What stands in for a user name that was never stored, in the language shown.
+inline std::u16string_view PlaceholderName(bool rus) { return rus ? PlaceholderNameRu : PlaceholderNameEn; }
 inline constexpr TDateTime DefaultBirthMoment = 36526.0;  // 1 January 2000, 00:00
 
 struct Settings {

@@ -12,7 +12,7 @@ Settings ResolveSettings(const StoredSettings& stored, const std::function<bool(
   s.Rus = stored.English ? *stored.English == 0 : detectRussianUi();
   s.ShowStars = stored.Star ? *stored.Star != 0 : true;
   // The placeholder only stands in for an absent name; a stored empty name stays empty.
-  s.UserName = stored.User ? *stored.User : std::u16string(s.Rus ? PlaceholderNameRu : PlaceholderNameEn);
+  s.UserName = stored.User ? *stored.User : std::u16string(PlaceholderName(s.Rus));
   s.BirthMoment = DefaultBirthMoment;
   if (stored.Birth) {
     // The record survives a change of the regional formats, under which the

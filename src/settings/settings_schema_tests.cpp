@@ -8,6 +8,7 @@
 
 #include "birth_record.h"
 #include "birth_text.h"
+#include "test_text.h"
 
 namespace {
 
@@ -51,8 +52,6 @@ const RegionalFormats TwoDigit = Formats(u"M/d/yy", u"/", true);
 TDateTime At(int year, int month, int day, int hour, int minute, int second) {
   return ComposeDateTime(EncodeDate(year, month, day), EncodeTime(hour, minute, second, 0));
 }
-
-std::string Narrow(std::u16string_view text) { return {text.begin(), text.end()}; }
 
 // What a save under one set of formats leaves in the key.
 StoredSettings SavedUnder(const RegionalFormats& formats, TDateTime birth) {

@@ -1,11 +1,11 @@
 // BMP headers written and read by hand, little-endian, no colour table.
 #include "bmp_file.h"
 
+#include "bottom_up_rows.h"
+
 namespace {
 
 constexpr std::uint32_t HeaderSize = 14 + 40;
-
-std::int32_t Stride(std::int32_t width) { return (width * 3 + 3) & ~3; }
 
 void Put(std::string& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
@@ -22,7 +22,7 @@ std::uint32_t Get(std::string_view in, std::size_t at, int bytes) {
 
 std::string EncodeBmp24(std::int32_t width, std::int32_t height,
                         std::span<const std::uint8_t> rows) {
-  const auto imageSize = static_cast<std::uint32_t>(Stride(width)) * static_cast<std::uint32_t>(height);
+  const auto imageSize = static_cast<std::uint32_t>(BottomUpStride(width)) * static_cast<std::uint32_t>(height);
   std::string out;
   out.reserve(HeaderSize + imageSize);
   out += "BM";
@@ -51,7 +51,7 @@ std::optional<BmpImage> DecodeBmp24(std::string_view file) {
   const auto height = static_cast<std::int32_t>(Get(file, 22, 4));
   if (Get(file, 26, 2) != 1 || Get(file, 28, 2) != 24 || Get(file, 30, 4) != 0) return std::nullopt;
   if (width < 0 || height < 0 || width > 65536 || height > 65536) return std::nullopt;
-  const std::size_t size = static_cast<std::size_t>(Stride(width)) * static_cast<std::size_t>(height);
+  const std::size_t size = static_cast<std::size_t>(BottomUpStride(width)) * static_cast<std::size_t>(height);
   if (offset < HeaderSize || offset > file.size() || file.size() - offset < size) return std::nullopt;
   BmpImage image;
   image.Width = width;
@@ -61,7 +61,5 @@ std::optional<BmpImage> DecodeBmp24(std::string_view file) {
 }
 
 std::uint32_t BmpImage::Pixel(std::int32_t x, std::int32_t y) const {
-  const std::size_t at = static_cast<std::size_t>(Height - 1 - y) * Stride(Width) + 3 * x;
-  return static_cast<std::uint32_t>(Rows[at + 2]) | static_cast<std::uint32_t>(Rows[at + 1]) << 8 |
-         static_cast<std::uint32_t>(Rows[at]) << 16;
+  return BottomUpPixel(Rows, Width, Height, x, y);
 }

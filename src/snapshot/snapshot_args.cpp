@@ -5,6 +5,7 @@
 #include <charconv>
 #include <set>
 
+#include "number_text.h"
 #include "text_utf.h"
 
 const char SnapshotUsage[] =
@@ -13,16 +14,6 @@ const char SnapshotUsage[] =
     "         [--dpi N] [--preview] [--list FILE] [--image FILE.bmp]\n";
 
 namespace {
-
-std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t count) {
-  if (at + count > text.size()) return std::nullopt;
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
 
 std::optional<std::int32_t> Side(std::string_view text) {
   if (text.empty() || text.size() > 5) return std::nullopt;
@@ -47,8 +38,8 @@ SnapshotArgError Bad(const std::string& option, const std::string& what) {
 std::optional<TDateTime> ParseMoment(std::string_view text) {
   if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':')
     return std::nullopt;
-  const auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
-  const auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2);
+  const auto year = ReadDigits(text, 0, 4), month = ReadDigits(text, 5, 2), day = ReadDigits(text, 8, 2);
+  const auto hour = ReadDigits(text, 11, 2), minute = ReadDigits(text, 14, 2);
   if (!year || !month || !day || !hour || !minute) return std::nullopt;
   if (*year < 1 || !IsValidDate(*year, *month, *day) || !IsValidTime(*hour, *minute, 0, 0))
     return std::nullopt;

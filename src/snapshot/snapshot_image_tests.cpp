@@ -16,6 +16,7 @@
 #include "child_process.h"
 #include "dial_geometry.h"
 #include "picture.h"
+#include "wine_path.h"
 
 namespace {
 
@@ -24,8 +25,7 @@ namespace {
 std::optional<BmpImage> Snapshot(const std::wstring& extra) {
   const char* tool = std::getenv("QUELLORA_SNAPSHOT");
   if (!tool) return std::nullopt;
-  std::wstring exe = L"Z:";
-  for (const char* c = tool; *c; ++c) exe += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+  const std::wstring exe = WinePath(tool);
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const std::wstring image = std::wstring(temp) + L"quellora-pixels.bmp";

@@ -39,8 +39,7 @@ int RunSnapshot(const std::vector<std::string>& args) {
   inputs.IsPreview = options.Preview;
   inputs.Rus = options.Rus;
   inputs.ShowStars = options.Stars;
-  inputs.UserName = options.User ? *options.User
-                                 : std::u16string(options.Rus ? PlaceholderNameRu : PlaceholderNameEn);
+  inputs.UserName = options.User ? *options.User : std::u16string(PlaceholderName(options.Rus));
   inputs.BirthMoment = options.Birth;
   inputs.Now = options.Now;
   inputs.TimeSeparator = SnapshotTimeSeparator();

@@ -1,30 +1,31 @@
 // A child is never left behind: whether its owner goes away, another child is
 // moved into the owner, or the owner starts a new one, the running child ends.
+// The children are this program itself, run as a sleeper or as a child that
+// ends at once with a known code, so no test runs only to be a child.
 #include "child_process.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 namespace {
 
-constexpr wchar_t SleeperVariable[] = L"QUELLORA_CHILD_SLEEPER";
+// The children are this same program, started with one of these first
+// arguments instead of the tests (main below reads them).
+constexpr wchar_t SleepArgument[] = L"--child-sleep";
+constexpr wchar_t ExitArgument[] = L"--child-exit-7";
 
-// The child: this same test program, running only the test below, which sleeps
-// when the parent asked for it through the environment it inherits.
-TEST(ChildSleeper, SleepsWhenStartedAsAChild) {
-  if (GetEnvironmentVariableW(SleeperVariable, nullptr, 0) == 0) GTEST_SKIP() << "only as a child";
-  Sleep(60000);
+std::wstring Self() {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  return self;
 }
 
 ChildProcess StartSleeper() {
-  wchar_t self[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  SetEnvironmentVariableW(SleeperVariable, L"1");
   ChildProcess child;
-  const bool started = child.Start(self, L"--gtest_filter=ChildSleeper.*");
-  SetEnvironmentVariableW(SleeperVariable, nullptr);
-  EXPECT_TRUE(started);
+  EXPECT_TRUE(child.Start(Self(), SleepArgument));
   return child;
 }
 
@@ -36,11 +37,7 @@ TEST(ChildProcess, TheRunningChildEndsWhateverBecomesOfItsOwner) {
   const Case cases[] = {
       {"owner destroyed", [](ChildProcess& owner) { const ChildProcess gone = std::move(owner); }},
       {"another child moved into the owner", [](ChildProcess& owner) { owner = StartSleeper(); }},
-      {"owner started again", [](ChildProcess& owner) {
-         wchar_t self[MAX_PATH] = {};
-         GetModuleFileNameW(nullptr, self, MAX_PATH);
-         EXPECT_TRUE(owner.Start(self, L"--gtest_filter=None"));
-       }},
+      {"owner started again", [](ChildProcess& owner) { EXPECT_TRUE(owner.Start(Self(), ExitArgument)); }},
   };
   for (const Case& c : cases) {
     ChildProcess owner = StartSleeper();
@@ -52,4 +49,30 @@ TEST(ChildProcess, TheRunningChildEndsWhateverBecomesOfItsOwner) {
   }
 }
 
+TEST(ChildProcess, TellsWhenItsChildEndedAndWithWhatCode) {
+  ChildProcess child;
+  EXPECT_FALSE(child.Started());
+  ASSERT_TRUE(child.Start(Self(), ExitArgument));
+  ASSERT_TRUE(child.WaitForExit(10000));
+  EXPECT_FALSE(child.Running());
+  EXPECT_EQ(child.ExitCode(), 7u);
+
+  const ChildProcess sleeper = StartSleeper();
+  EXPECT_FALSE(sleeper.WaitForExit(300)) << "a sleeping child reported as ended";
+  EXPECT_TRUE(sleeper.Running());
+  EXPECT_EQ(sleeper.ExitCode(), static_cast<DWORD>(STILL_ACTIVE));
+}
+
 }  // namespace
+
+// The test program, or one of the children the tests start.
+int main(int argc, char** argv) {
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  if (first == "--child-sleep") {
+    Sleep(60000);
+    return 0;
+  }
+  if (first == "--child-exit-7") return 7;
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

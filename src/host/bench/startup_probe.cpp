@@ -14,21 +14,10 @@
 #include <vector>
 
 #include "child_process.h"
+#include "window_search.h"
+#include "wine_path.h"
 
 namespace {
-
-struct WindowSearch {
-  DWORD processId;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search.processId) search.found.push_back(window);
-  return TRUE;
-}
 
 double Seconds(const FILETIME& time) {
   ULARGE_INTEGER value;
@@ -40,9 +29,7 @@ double Seconds(const FILETIME& time) {
 // Asks the child to end the way a user would (a key for the saver, WM_CLOSE for
 // a plain window) and waits for it; its owner ends it by its handle if it does not.
 void AskToEnd(const ChildProcess& child) {
-  WindowSearch search{child.Id(), {}};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-  for (HWND window : search.found) {
+  for (HWND window : FindWindows([&](HWND window) { return ProcessOf(window) == child.Id(); })) {
     PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
     PostMessageW(window, WM_CLOSE, 0, 0);
   }
@@ -109,7 +96,7 @@ int wmain(int argc, wchar_t** argv) {
     if (std::wcscmp(argv[i], L"--") == 0) continue;
     // A Unix path (as CTest passes it) lies on Wine's drive Z:.
     Subject subject;
-    subject.program = (argv[i][0] == L'/' ? L"Z:" : L"") + std::wstring(argv[i]);
+    subject.program = WinePath(std::wstring_view(argv[i]));
     while (i + 1 < argc && std::wcscmp(argv[i + 1], L"--") != 0) {
       if (!subject.arguments.empty()) subject.arguments += L' ';
       subject.arguments += argv[++i];

@@ -6,6 +6,7 @@
 
 #include <ostream>
 
+#include "quellora_version.h"
 #include "saver_harness.h"
 
 using namespace e2e;
@@ -27,8 +28,8 @@ std::vector<BYTE> Dword(DWORD value) {
 
 // Wine, like Windows, sends a mouse move of its own when the window under the
 // pointer changes (the saver's window appears, a prompt goes away), and every
-// move counts. So one event is always tolerated, and the third closes at the
-// latest; whether the second closes depends on that unseen move.
+// move counts. A test that counts events therefore starts counting after a
+// refused password check, which sets the count back to three where it shows.
 void PostMouseEvent(HWND window, UINT message) {
   static int x = 10;
   x += 7;
@@ -36,26 +37,6 @@ void PostMouseEvent(HWND window, UINT message) {
 }
 
 // --- Full screen -----------------------------------------------------------
-
-// A window of the test program's own.
-class TestWindow {
- public:
-  explicit TestWindow(DWORD extendedStyle = 0) {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"QuelloraTestTestWindow";
-    RegisterClassW(&windowClass);
-    window_ = UniqueWindow(CreateWindowExW(extendedStyle, windowClass.lpszClassName, L"Test window",
-                                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 330, 250, nullptr, nullptr,
-                                           windowClass.hInstance, nullptr));
-  }
-  HWND get() const { return window_.get(); }
-  void Destroy() { window_.reset(); }
-
- private:
-  UniqueWindow window_;
-};
 
 
 class FullScreenStart : public testing::TestWithParam<const wchar_t*> {};
@@ -97,28 +78,57 @@ struct MouseCase {
 };
 std::ostream& operator<<(std::ostream& os, const MouseCase& c) { return os << c.name; }
 
+// The saver run with the password check required, the stand-in answering in
+// turn from `answers` (see test_password_cpl.cpp).
+struct SaverWithCheck {
+  explicit SaverWithCheck(const wchar_t* answers) : answer(L"QUELLORA_TEST_PASSWORD", answers) {}
+  std::size_t Checks() const { return folder.Record().size(); }
+
+  ScopedPasswordSetting required{REG_DWORD, Dword(1)};
+  ScopedEnvironment answer;
+  TestFolder folder{PasswordCplStandIn()};
+  SaverProcess saver{folder, L"/s"};
+};
+
+// A key asks the check at once, whatever the mouse count; refused, the saver
+// runs on with the count back at three, where the system's own moves no
+// longer hide in it. The move of the window appearing under the pointer comes
+// first, or it would count after the refusal.
+void KeyAndRefusal(SaverWithCheck& run, HWND window, WORD key) {
+  PumpFor(StayTime);
+  PostMessageW(window, WM_KEYDOWN, key, 0);
+  ASSERT_TRUE(PumpUntil([&] { return run.Checks() == 1; }, 3s));
+  PumpFor(StayTime);
+  ASSERT_TRUE(run.saver.Running()) << "the refused check let the saver go";
+}
+
+// The first two mouse events after a refusal: the saver runs on and asks nothing.
+void TwoEventsTolerated(SaverWithCheck& run, HWND window, UINT message) {
+  for (int event = 1; event <= 2; ++event) {
+    PostMouseEvent(window, message);
+    PumpFor(StayTime);
+    ASSERT_TRUE(run.saver.Running()) << "closed after " << event << " mouse event(s)";
+    EXPECT_EQ(run.Checks(), 1u) << event << " mouse event(s) asked for the check";
+  }
+}
+
 class MouseTolerance : public testing::TestWithParam<MouseCase> {};
 
 TEST_P(MouseTolerance, TheFirstEventIsToleratedTheThirdCloses) {
-  TestFolder folder;
-  SaverProcess saver(folder, L"/s");
-  const HWND window = saver.WaitForWindow(10s);
+  // The check the third event asks for accepts.
+  SaverWithCheck run(L"refuse,accept");
+  const HWND window = run.saver.WaitForWindow(10s);
   ASSERT_NE(window, nullptr);
-
-  PostMouseEvent(window, GetParam().message);
-  PumpFor(StayTime);
-  ASSERT_TRUE(saver.Running()) << "closed after one mouse event";
-
-  PostMouseEvent(window, GetParam().message);
-  PumpFor(StayTime);
-  if (!saver.Running()) return;  // the system's own move came first
+  ASSERT_NO_FATAL_FAILURE(KeyAndRefusal(run, window, VK_SHIFT));
+  ASSERT_NO_FATAL_FAILURE(TwoEventsTolerated(run, window, GetParam().message));
 
   PostMouseEvent(window, GetParam().message);
   const auto posted = std::chrono::steady_clock::now();
-  ASSERT_TRUE(saver.WaitForExit(CloseTime));
+  ASSERT_TRUE(run.saver.WaitForExit(CloseTime)) << "the third mouse event did not close";
   const auto took = std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now() - posted);
   EXPECT_LE(took.count(), 1500) << "the third event should close within the redraw thread's poll";
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  EXPECT_EQ(run.saver.ExitCode(), 0u);
+  EXPECT_EQ(run.Checks(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Saver, MouseTolerance,
@@ -148,7 +158,7 @@ TEST(Saver, GivesTheForegroundBackToTheWindowThatHadIt) {
   // The window that had the foreground lies under a topmost one, which the
   // system would activate next if the saver left the choice to it.
   TestWindow previous;
-  TestWindow above(WS_EX_TOPMOST);
+  TestWindow above(L"Topmost test window", WS_EX_TOPMOST);
   SetWindowPos(above.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetForegroundWindow(previous.get());
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == previous.get(); }, 3s));
@@ -166,46 +176,32 @@ TEST(Saver, GivesTheForegroundBackToTheWindowThatHadIt) {
 // --- The password check ----------------------------------------------------
 
 TEST(Password, RefusedCheckKeepsTheSaverAndNeedsThreeNewMouseEvents) {
-  ScopedPasswordSetting required(REG_DWORD, Dword(1));
-  ScopedEnvironment answer(L"QUELLORA_TEST_PASSWORD", L"refuse");
-  TestFolder folder;
-  folder.Add(PasswordCplStandIn());
-  SaverProcess saver(folder, L"/s");
-  const HWND window = saver.WaitForWindow(10s);
+  SaverWithCheck run(L"refuse");
+  const HWND window = run.saver.WaitForWindow(10s);
   ASSERT_NE(window, nullptr);
 
   // A key asks at once, whatever the mouse count, with the hidden cursor shown
   // for the prompt (display count 0), and with the saver window as the parent.
-  PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
-  ASSERT_TRUE(PumpUntil([&] { return folder.Record().size() == 1; }, 3s));
-  EXPECT_EQ(folder.Record()[0], "VerifyScreenSavePwd " + std::to_string(reinterpret_cast<INT_PTR>(window)) + " 0");
-  PumpFor(StayTime);
-  ASSERT_TRUE(saver.Running());
+  ASSERT_NO_FATAL_FAILURE(KeyAndRefusal(run, window, VK_RETURN));
+  EXPECT_EQ(run.folder.Record()[0], "VerifyScreenSavePwd " + std::to_string(reinterpret_cast<INT_PTR>(window)) + " 0");
 
-  // The refusal set the tolerance back to three: a new event does not ask...
-  PostMouseEvent(window, WM_LBUTTONDOWN);
-  PumpFor(StayTime);
-  EXPECT_EQ(folder.Record().size(), 1u) << "asked again after one mouse event";
-  // ...the third does at the latest; refused again, the saver stays.
+  // The refusal set the tolerance back to three: two new events do not ask,
+  // the third does; refused again, the saver stays.
+  ASSERT_NO_FATAL_FAILURE(TwoEventsTolerated(run, window, WM_LBUTTONDOWN));
   PostMouseEvent(window, WM_MOUSEMOVE);
-  PostMouseEvent(window, WM_MOUSEMOVE);
-  ASSERT_TRUE(PumpUntil([&] { return folder.Record().size() >= 2; }, 3s));
+  ASSERT_TRUE(PumpUntil([&] { return run.Checks() == 2; }, 3s)) << "the third mouse event did not ask";
   PumpFor(StayTime);
-  EXPECT_TRUE(saver.Running());
+  EXPECT_TRUE(run.saver.Running());
 }
 
 TEST(Password, AcceptedCheckClosesTheSaver) {
-  ScopedPasswordSetting required(REG_DWORD, Dword(1));
-  ScopedEnvironment answer(L"QUELLORA_TEST_PASSWORD", L"accept");
-  TestFolder folder;
-  folder.Add(PasswordCplStandIn());
-  SaverProcess saver(folder, L"/s");
-  const HWND window = saver.WaitForWindow(10s);
+  SaverWithCheck run(L"accept");
+  const HWND window = run.saver.WaitForWindow(10s);
   ASSERT_NE(window, nullptr);
   for (int i = 0; i < 3; ++i) PostMouseEvent(window, WM_MOUSEMOVE);
-  ASSERT_TRUE(saver.WaitForExit(CloseTime));
-  EXPECT_EQ(saver.ExitCode(), 0u);
-  EXPECT_EQ(folder.Record().size(), 1u);
+  ASSERT_TRUE(run.saver.WaitForExit(CloseTime));
+  EXPECT_EQ(run.saver.ExitCode(), 0u);
+  EXPECT_EQ(run.Checks(), 1u);
 }
 
 struct NoCheckCase {
@@ -355,8 +351,8 @@ TEST(Resources, CarryTheDisplayNameTheVersionAndAManifest) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT size = 0;
   ASSERT_TRUE(VerQueryValueW(version.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
+  EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(QUELLORA_VERSION_MINOR, QUELLORA_VERSION_MAJOR)));
+  EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(QUELLORA_VERSION_TWEAK, QUELLORA_VERSION_PATCH)));
 }
 
 TEST(Resources, TheProgramIsAGuiProgramForSubsystemVersionFourOrLater) {

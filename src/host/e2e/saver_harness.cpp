@@ -6,15 +6,11 @@
 
 #include <algorithm>
 
+#include "test_record.h"
+#include "wine_path.h"
+
 namespace e2e {
 namespace {
-
-// CMake hands the paths over as Unix paths; Wine maps the Unix root to drive Z:.
-std::wstring WinePath(const char* unixPath) {
-  std::wstring path = L"Z:";
-  for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-  return path;
-}
 
 std::wstring Widen(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -49,7 +45,7 @@ void PumpFor(Milliseconds duration) {
   PumpUntil([] { return false; }, duration);
 }
 
-TestFolder::TestFolder() {
+TestFolder::TestFolder(std::initializer_list<std::wstring> files) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = std::string(info->test_suite_name()) + "." + info->name();
   std::replace(name.begin(), name.end(), '/', '_');
@@ -59,6 +55,7 @@ TestFolder::TestFolder() {
   DeleteFolder(path_);
   CreateDirectoryW(path_.c_str(), nullptr);
   Add(SaverProgram());
+  for (const std::wstring& file : files) Add(file);
 }
 
 void TestFolder::Add(const std::wstring& file) const {
@@ -66,23 +63,7 @@ void TestFolder::Add(const std::wstring& file) const {
   EXPECT_TRUE(CopyFileW(file.c_str(), Path(name).c_str(), FALSE)) << "cannot copy " << name;
 }
 
-std::vector<std::string> TestFolder::Record() const {
-  std::vector<std::string> lines;
-  const UniqueHandle file{[&]() -> HANDLE {
-    HANDLE h = CreateFileW(Path(L"record.txt").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
-    return h == INVALID_HANDLE_VALUE ? nullptr : h;
-  }()};
-  if (!file) return lines;
-  std::string text(1 << 16, '\0');
-  DWORD read = 0;
-  ReadFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-  text.resize(read);
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
+std::vector<std::string> TestFolder::Record() const { return ReadTestRecord(Path(L"record.txt").c_str()); }
 
 ScopedEnvironment::ScopedEnvironment(std::wstring name, const std::wstring& value) : name_(std::move(name)) {
   wchar_t old[1024];
@@ -117,51 +98,18 @@ bool SaverProcess::WaitForExit(Milliseconds timeout) {
   return child_.Started() && PumpUntil([&] { return !Running(); }, timeout);
 }
 
-namespace {
-struct WindowSearch {
-  DWORD processId;
-  const wchar_t* className;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
-  auto& search = *reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || ClassNameOf(window) != search.className || !IsWindowVisible(window))
-    return TRUE;
-  search.found = window;
-  return FALSE;
-}
-}  // namespace
-
 HWND WaitForWindowOf(DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent,
                      const std::function<bool()>& keepLooking) {
-  WindowSearch search{processId, className};
-  PumpUntil(
-      [&] {
-        if (parent) EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&search));
-        else EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr || !keepLooking();
-      },
-      timeout);
-  return search.found;
+  const auto match = [&](HWND window) {
+    return ProcessOf(window) == processId && ClassNameOf(window) == className && IsWindowVisible(window);
+  };
+  HWND found = nullptr;
+  PumpUntil([&] { return (found = FindWindowWhere(match, parent)) != nullptr || !keepLooking(); }, timeout);
+  return found;
 }
 
 HWND SaverProcess::WaitForWindow(Milliseconds timeout, HWND parent) {
   return WaitForWindowOf(Id(), L"QuelloraScreenSaverClass", timeout, parent, [this] { return Running(); });
-}
-
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
-}
-
-std::wstring TitleOf(HWND window) {
-  wchar_t title[256] = {};
-  GetWindowTextW(window, title, 256);
-  return title;
 }
 
 bool RegistryKeyExists(HKEY root, const wchar_t* path) {

@@ -8,12 +8,15 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "child_process.h"
+#include "test_window.h"
 #include "unique_handle.h"
+#include "window_search.h"
 
 namespace e2e {
 
@@ -34,7 +37,8 @@ void PumpFor(Milliseconds duration);
 // A fresh folder for one test, holding a copy of the saver and the stand-ins it asks for.
 class TestFolder {
  public:
-  TestFolder();  // named after the running test
+  // Named after the running test; holds the saver and the given files.
+  explicit TestFolder(std::initializer_list<std::wstring> files = {});
   void Add(const std::wstring& file) const;
   const std::wstring& Folder() const { return path_; }
   std::wstring Path(const std::wstring& name) const { return path_ + L"\\" + name; }
@@ -92,8 +96,6 @@ class SaverProcess {
 HWND WaitForWindowOf(DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent = nullptr,
                      const std::function<bool()>& keepLooking = [] { return true; });
 
-std::wstring ClassNameOf(HWND window);
-std::wstring TitleOf(HWND window);
 bool RegistryKeyExists(HKEY root, const wchar_t* path);
 
 template <typename Condition>

@@ -15,6 +15,9 @@
 
 #include "dialog_driver.h"
 #include "dialog_ids.h"
+#include "quellora_version.h"
+#include "test_text.h"
+#include "wine_path.h"
 #include "unique_handle.h"
 
 namespace {
@@ -23,14 +26,6 @@ std::wstring Program;
 std::wstring Arguments;
 std::wstring LinkRecorder;
 bool RussianSystem = false;
-
-std::string Narrow(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-  return out;
-}
 
 // The birth text of 15 March 1985, 09:05:SS in the system's regional formats
 // (Russian: dd.MM.yyyy, 24 hours; U.S.: M/d/yyyy, 12 hours), with or without
@@ -165,7 +160,7 @@ TEST_F(DialogTest, EnglishBoxSwitchesExactlyTheTenTextsBothWays) {
   }
   EXPECT_EQ(english.at(IdCheckBoxEnglish), L"English");
   EXPECT_EQ(english.at(IdBitBtnOk), L"OK");
-  EXPECT_EQ(english.at(IdLabelVersion), L"1.0.0.1");
+  EXPECT_EQ(english.at(IdLabelVersion), L"" QUELLORA_VERSION);
 
   Click(run->Item(IdCheckBoxEnglish));
   EXPECT_EQ(AllTexts(*run), russian);
@@ -500,8 +495,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: %s PROGRAM ARGUMENTS ru|en LINK_RECORDER\n", argv[0]);
     return 2;
   }
-  LinkRecorder = WindowsPath(argv[4]);
-  Program = WindowsPath(argv[1]);
+  LinkRecorder = WinePath(argv[4]);
+  Program = WinePath(argv[1]);
   const std::string arguments = argv[2];
   Arguments.assign(arguments.begin(), arguments.end());
   RussianSystem = std::string(argv[3]) == "ru";

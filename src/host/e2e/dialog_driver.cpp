@@ -67,26 +67,6 @@ std::optional<std::wstring> ReadText(HKEY key, const wchar_t* name) {
   return std::wstring(buffer.data());
 }
 
-struct WindowSearch {
-  DWORD processId;
-  const std::wstring* title;
-  HWND besides;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || window == search->besides || !IsWindowVisible(window)) return TRUE;
-  wchar_t className[64] = {};
-  GetClassNameW(window, className, 64);
-  if (std::wstring(className) != L"#32770") return TRUE;
-  if (search->title && TextOf(window) != *search->title) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 }  // namespace
 
 void RemoveSettingsKey() {
@@ -133,21 +113,15 @@ void DrawOwnFrames(const std::wstring& programPath) {
   RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Managed", REG_SZ, no, sizeof no);
 }
 
-std::wstring WindowsPath(const std::string& path) {
-  std::wstring out;
-  if (!path.empty() && path[0] == '/') out = L"Z:";
-  for (char c : path) out += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
-  return out;
-}
-
 DialogRun::DialogRun(const std::wstring& program, const std::wstring& arguments) {
   process_.Start(program, arguments);
 }
 
 HWND DialogRun::FindWindowOfProcess(const std::wstring* title, HWND besides) const {
-  WindowSearch search{process_.Id(), title, besides, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindWindowWhere([&](HWND window) {
+    return ProcessOf(window) == process_.Id() && window != besides && IsWindowVisible(window) &&
+           ClassNameOf(window) == L"#32770" && (!title || TextOf(window) == *title);
+  });
 }
 
 HWND DialogRun::WaitForDialog() {
@@ -195,13 +169,6 @@ HWND DialogRun::FocusedControl() const {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   return GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t buffer[512] = {};
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &copied);
-  return std::wstring(buffer, copied);
 }
 
 RECT PlaceOf(HWND window) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "child_process.h"
+#include "window_search.h"
 
 inline constexpr DWORD WindowWaitMs = 15000;
 inline constexpr DWORD ExitWaitMs = 10000;
@@ -34,9 +35,6 @@ void MakeSettingsKeyReadOnly();
 // only where Wine draws the frames itself: asks it to for the program of this
 // file name.
 void DrawOwnFrames(const std::wstring& programPath);
-
-// A Unix path as Wine's Z: drive sees it; a Windows path unchanged.
-std::wstring WindowsPath(const std::string& path);
 
 // One run of the dialog's program. Whatever happens in the test, the process
 // does not outlive this object.
@@ -70,8 +68,6 @@ class DialogRun {
   HWND dialog_ = nullptr;
 };
 
-// Text of any window, also of another process.
-std::wstring TextOf(HWND window);
 // The window's rectangle in its parent's client coordinates (or on the screen
 // for a top-level window).
 RECT PlaceOf(HWND window);

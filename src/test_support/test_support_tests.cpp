@@ -1,0 +1,67 @@
+// The shared test helpers against known answers: a helper that every suite
+// trusts must fail here first.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "test_text.h"
+
+#ifdef _WIN32
+#include "test_window.h"
+#include "wine_path.h"
+#include "window_search.h"
+#endif
+
+namespace {
+
+TEST(Narrow, WritesUtf8) {
+  const struct {
+    std::u16string_view text;
+    std::string_view utf8;
+  } cases[] = {
+      {u"", ""},
+      {u"1985-03-15T09:05:07|x", "1985-03-15T09:05:07|x"},
+      {u"Звезды", "\xD0\x97\xD0\xB2\xD0\xB5\xD0\xB7\xD0\xB4\xD1\x8B"},
+      {u"\U0001F600", "\xF0\x9F\x98\x80"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Narrow(c.text), c.utf8);
+}
+
+#ifdef _WIN32
+TEST(Narrow, TakesWin32WideText) { EXPECT_EQ(Narrow(std::wstring_view(L"\u00E9t\u00E9")), "\xC3\xA9t\xC3\xA9"); }
+
+TEST(WinePath, PutsUnixPathsOnDriveZ) {
+  const struct {
+    std::string_view path;
+    std::wstring_view wine;
+  } cases[] = {
+      {"/build/src/host/quellora.scr", L"Z:\\build\\src\\host\\quellora.scr"},
+      {"/", L"Z:\\"},
+      {"C:\\windows\\notepad.exe", L"C:\\windows\\notepad.exe"},
+      {"relative/name", L"relative/name"},
+      {"/tmp/\xD0\xB4", L"Z:\\tmp\\\u0434"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WinePath(c.path), c.wine) << c.path;
+  // Wide paths, as a wmain receives them, follow the same rule.
+  EXPECT_EQ(WinePath(std::wstring_view(L"/a/b")), L"Z:\\a\\b");
+  EXPECT_EQ(WinePath(std::wstring_view(L"D:\\x")), L"D:\\x");
+}
+
+TEST(WindowSearch, FindsTheTestsOwnWindowByWhatItSays) {
+  const TestWindow first(L"Quellora search one");
+  const TestWindow second(L"Quellora search two");
+  const DWORD self = GetCurrentProcessId();
+  const auto titled = [&](const wchar_t* title) {
+    return [=](HWND w) { return ProcessOf(w) == self && TitleOf(w) == title; };
+  };
+  EXPECT_EQ(FindWindowWhere(titled(L"Quellora search two")), second.get());
+  EXPECT_EQ(FindWindowWhere(titled(L"Quellora search three")), nullptr);
+  const std::vector<HWND> ours = FindWindows([&](HWND w) { return ProcessOf(w) == self && IsWindowVisible(w); });
+  EXPECT_EQ(std::count(ours.begin(), ours.end(), first.get()), 1);
+  EXPECT_EQ(std::count(ours.begin(), ours.end(), second.get()), 1);
+  EXPECT_EQ(ClassNameOf(first.get()), L"QuelloraTestWindow");
+  EXPECT_EQ(TextOf(first.get()), L"Quellora search one");
+}
+#endif
+
+}  // namespace
