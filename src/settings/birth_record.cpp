@@ -29,13 +29,5 @@ std::u16string FormatBirthRecord(TDateTime moment, std::u16string_view birthText
 std::optional<TDateTime> ReadBirthRecord(std::u16string_view record, std::u16string_view birthText) {
   if (record.size() <= MomentLength || record[MomentLength] != Separator) return std::nullopt;
   if (record.substr(MomentLength + 1) != birthText) return std::nullopt;
-  const std::u16string_view moment = record.substr(0, MomentLength);
-  for (const auto& [at, mark] : {std::pair{4, u'-'}, {7, u'-'}, {10, u'T'}, {13, u':'}, {16, u':'}})
-    if (moment[static_cast<std::size_t>(at)] != mark) return std::nullopt;
-  const auto year = ReadDigits(moment, 0, 4), month = ReadDigits(moment, 5, 2);
-  const auto day = ReadDigits(moment, 8, 2), hour = ReadDigits(moment, 11, 2);
-  const auto minute = ReadDigits(moment, 14, 2), second = ReadDigits(moment, 17, 2);
-  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  if (!IsValidDate(*year, *month, *day) || !IsValidTime(*hour, *minute, *second, 0)) return std::nullopt;
-  return ComposeDateTime(EncodeDate(*year, *month, *day), EncodeTime(*hour, *minute, *second, 0));
+  return ReadMoment(record.substr(0, MomentLength), std::u16string_view(u"T"), MomentSeconds::Always);
 }

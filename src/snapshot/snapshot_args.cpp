@@ -36,14 +36,7 @@ SnapshotArgError Bad(const std::string& option, const std::string& what) {
 }  // namespace
 
 std::optional<TDateTime> ParseMoment(std::string_view text) {
-  if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':')
-    return std::nullopt;
-  const auto year = ReadDigits(text, 0, 4), month = ReadDigits(text, 5, 2), day = ReadDigits(text, 8, 2);
-  const auto hour = ReadDigits(text, 11, 2), minute = ReadDigits(text, 14, 2);
-  if (!year || !month || !day || !hour || !minute) return std::nullopt;
-  if (*year < 1 || !IsValidDate(*year, *month, *day) || !IsValidTime(*hour, *minute, 0, 0))
-    return std::nullopt;
-  return ComposeDateTime(EncodeDate(*year, *month, *day), EncodeTime(*hour, *minute, 0, 0));
+  return ReadMoment(text, std::string_view(" "), MomentSeconds::Never);
 }
 
 std::variant<SnapshotOptions, SnapshotArgError> ParseSnapshotArgs(

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <functional>
 
+#include "number_text.h"
 #include "settings_schema.h"
 #include "text_utf.h"
 
@@ -19,16 +20,6 @@ const char HackUsage[] =
 
 namespace {
 
-std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t count) {
-  if (at + count > text.size()) return std::nullopt;
-  int value = 0;
-  for (std::size_t i = at; i < at + count; ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    value = value * 10 + (text[i] - '0');
-  }
-  return value;
-}
-
 HackOptionError Bad(const std::string& option, const std::string& what) {
   return {"quellora: " + option + ": " + what};
 }
@@ -36,17 +27,7 @@ HackOptionError Bad(const std::string& option, const std::string& what) {
 }  // namespace
 
 std::optional<TDateTime> ParseHackMoment(std::string_view text) {
-  if ((text.size() != 16 && text.size() != 19) || text[4] != '-' || text[7] != '-' ||
-      (text[10] != 'T' && text[10] != ' ') || text[13] != ':' ||
-      (text.size() == 19 && text[16] != ':'))
-    return std::nullopt;
-  const auto year = Digits(text, 0, 4), month = Digits(text, 5, 2), day = Digits(text, 8, 2);
-  const auto hour = Digits(text, 11, 2), minute = Digits(text, 14, 2);
-  const auto second = text.size() == 19 ? Digits(text, 17, 2) : std::optional<int>(0);
-  if (!year || !month || !day || !hour || !minute || !second) return std::nullopt;
-  if (*year < 1 || !IsValidDate(*year, *month, *day) || !IsValidTime(*hour, *minute, *second, 0))
-    return std::nullopt;
-  return ComposeDateTime(EncodeDate(*year, *month, *day), EncodeTime(*hour, *minute, *second, 0));
+  return ReadMoment(text, std::string_view("T "), MomentSeconds::Optional);
 }
 
 std::optional<unsigned long> ParseWindowId(std::string_view text) {
