@@ -3,9 +3,7 @@
 
 #include <cairo-xlib.h>
 
-#include <cstdio>
-#include <fstream>
-
+#include "atomic_file.h"
 #include "cairo_canvas.h"
 #include "display_scale.h"
 #include "picture.h"
@@ -36,17 +34,6 @@ bool SameLayoutAsImage(Display* display, Visual* visual, int depth) {
     found = found || (formats[i].depth == depth && formats[i].bits_per_pixel == 32);
   if (formats) XFree(formats);
   return found;
-}
-
-// Whole or not at all: a reader never finds half a listing.
-void WriteListing(const std::string& file, const std::string& text) {
-  const std::string part = file + ".part";
-  {
-    std::ofstream out(part, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (!out.flush()) return;
-  }
-  std::rename(part.c_str(), file.c_str());
 }
 
 }  // namespace
@@ -121,7 +108,8 @@ void HackPainter::Paint(const ClockReading& clock) {
     if (listFile_) {
       RecordingCanvas recording(&canvas);
       PaintScreen(recording, inputs);
-      WriteListing(*listFile_, FormatOps(recording.Ops()));
+      // Whole or not at all: a test never reads half a listing.
+      WriteFileWhole(*listFile_, FormatOps(recording.Ops()));
     } else {
       PaintScreen(canvas, inputs);
     }
