@@ -268,6 +268,16 @@ CONF
     xrandr >/dev/null
 }
 
+# --- Pictures ------------------------------------------------------------------------
+
+# A colour of the snapshot tool's listing, 0x00BBGGRR, as a screenshot's RRGGBB.
+rgb_of() { printf '%s%s%s' "${1:8:2}" "${1:6:2}" "${1:4:2}"; }
+# The distinct colours, RRGGBB one a line, sorted, of a part of an image.
+colours_in() {  # IMAGE LEFT TOP WIDTH HEIGHT
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -unique-colors -depth 8 txt:- |
+    awk 'NR > 1 { print substr($3, 2, 6) }' | sort
+}
+
 # --- The registry (of WINEPREFIX) ---------------------------------------------------
 #
 # VIEW, where a call takes it, is 32 or 64: the registry as 32- or 64-bit programs see it.

@@ -29,13 +29,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The colour 0x00BBGGRR of a listing as the screenshot's RRGGBB.
-rgb() { printf '%s%s%s' "${1:8:2}" "${1:6:2}" "${1:4:2}"; }
 # The colours of the 3x3 pixels around X Y in the screenshot.
-colours_around() {
-  convert "$state/shot.ppm" -crop "3x3+$(($1 - 1))+$(($2 - 1))" +repage -unique-colors -depth 8 txt:- |
-    awk 'NR > 1 { print substr($3, 2, 6) }'
-}
+colours_around() { colours_in "$state/shot.ppm" $(($1 - 1)) $(($2 - 1)) 3 3; }
 
 check_screen() {  # WIDTH HEIGHT DPI
   local width=$1 height=$2 dpi=$3 moment i
@@ -77,7 +72,7 @@ check_screen() {  # WIDTH HEIGHT DPI
     ((r - l == 50)) || continue
     discs=$((discs + 1))
     local wanted points x y dx dy
-    wanted=$(rgb "$brush")
+    wanted=$(rgb_of "$brush")
     # The disc's box within the screen, and its fill on both sides of the badge
     # and above it beside the code, at the scale the listing gives.
     points=$(awk -v l="$l" -v t="$t" -v r="$r" -v b="$b" -v w="$width" -v h="$height" -v uw="$units_wide" \

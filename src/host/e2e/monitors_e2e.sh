@@ -39,10 +39,7 @@ saver_windows() {
 }
 window_at() { saver_windows | awk -v x="$1" '$1 == x { print $5 }'; }
 shot() { import -window root "$state/shot.ppm"; }
-colours_in() {  # LEFT TOP WIDTH HEIGHT: the distinct colours there, RRGGBB, sorted
-  convert "$state/shot.ppm" -crop "${3}x${4}+${1}+${2}" +repage -unique-colors -depth 8 txt:- |
-    awk 'NR > 1 { print substr($3, 2, 6) }' | sort | tr '\n' ' '
-}
+shot_colours() { colours_in "$state/shot.ppm" "$@" | tr '\n' ' '; }  # LEFT TOP WIDTH HEIGHT
 
 # The primary monitor's picture as the snapshot tool draws it at DPI: sets
 # frame_w frame_h (its size in units), background (RRGGBB), and the dial's
@@ -53,12 +50,12 @@ read_listing() {  # DPI
   wine_for 60 "$snapshot" --now "2021-07-10 09:40" --birth "1985-07-01 08:30" --stars off --lang en \
     --size "${primary_w}x$primary_h" --dpi "$1" --list "$(wine_path "$list")" >/dev/null 2>&1 || { fail "no listing at $1 DPI"; return 1; }
   read -r frame_w frame_h background dial_l dial_t dial_r dial_b dial_colour < <(awk '
-    function rgb(bgr) { return substr(bgr, 9, 2) substr(bgr, 7, 2) substr(bgr, 5, 2) }
-    $1 == "Brush" && !bg { bg = rgb($2) }
+    $1 == "Brush" && !bg { bg = $2 }
     $1 == "Rectangle" && !w { w = $4; h = $5 }
-    $1 == "Pen" { pen = rgb($3) }
+    $1 == "Pen" { pen = $3 }
     $1 == "Ellipse" { print w, h, bg, $2, $3, $4, $5, pen; exit }' "$list")
   [[ -n ${dial_colour:-} ]] || { fail "no dial in the listing at $1 DPI"; return 1; }
+  background=$(rgb_of "$background") dial_colour=$(rgb_of "$dial_colour")
 }
 
 # On a busy machine the windows take a while to appear and paint: wait up to
@@ -70,7 +67,7 @@ covered() {
 }
 # The second monitor's colours, whole and inside its one-pixel edge.
 second_colours() {
-  echo "$(colours_in "$primary_w" 0 "$second_w" "$second_h")/$(colours_in $((primary_w + 1)) 1 $((second_w - 2)) $((second_h - 2)))"
+  echo "$(shot_colours "$primary_w" 0 "$second_w" "$second_h")/$(shot_colours $((primary_w + 1)) 1 $((second_w - 2)) $((second_h - 2)))"
 }
 second_monitor_painted() {
   shot
