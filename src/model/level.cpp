@@ -92,15 +92,38 @@ MeridianScan ScanMeridians(float nowPhase, float birthPhase) {
   return Fence(scan);
 }
 
-ModelFrame ComputeModelFrame(TDateTime now, TDateTime birth) {
+namespace {
+
+template <class Scan>
+ModelFrame FrameWith(TDateTime now, TDateTime birth, Scan scan) {
   ModelFrame frame;
   const DateTimeParts parts = DecodeDateTime(now);
   frame.NowPhase = AnnualPhase(parts.date);
   frame.BirthPhase = AnnualPhase(birth);
-  frame.Scan = ScanMeridians(frame.NowPhase, frame.BirthPhase);
+  frame.Scan = scan(frame.NowPhase, frame.BirthPhase);
   frame.MinuteNow = parts.time.hour * 60 + parts.time.minute;
   for (int ring = 0; ring < MeridianCount; ++ring)
     frame.LevelAtRing[ring] =
         MeridianLevel(TableIndexOfRing(ring), frame.MinuteNow, frame.NowPhase, frame.BirthPhase);
   return frame;
+}
+
+}  // namespace
+
+ModelFrame ComputeModelFrame(TDateTime now, TDateTime birth) { return FrameWith(now, birth, ScanMeridians); }
+
+const MeridianScan& DayScan::Of(float nowPhase, float birthPhase) {
+  // Compared as stored: equal phases are the same bits, and the scan of
+  // equal bits is the same scan.
+  if (!known_ || nowPhase != nowPhase_ || birthPhase != birthPhase_) {
+    scan_ = ScanMeridians(nowPhase, birthPhase);
+    nowPhase_ = nowPhase;
+    birthPhase_ = birthPhase;
+    known_ = true;
+  }
+  return scan_;
+}
+
+ModelFrame ComputeModelFrame(TDateTime now, TDateTime birth, DayScan& days) {
+  return FrameWith(now, birth, [&](float nowPhase, float birthPhase) { return days.Of(nowPhase, birthPhase); });
 }

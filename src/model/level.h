@@ -50,3 +50,18 @@ struct ModelFrame {
 };
 
 ModelFrame ComputeModelFrame(TDateTime now, TDateTime birth);
+
+// The scan of the day last asked for: the same two phases give the same scan,
+// so the paints of one day's minutes take it from here.
+class DayScan {
+public:
+  const MeridianScan& Of(float nowPhase, float birthPhase);
+
+private:
+  bool known_ = false;
+  float nowPhase_ = 0, birthPhase_ = 0;
+  MeridianScan scan_;
+};
+
+// ComputeModelFrame with the scan taken from days.
+ModelFrame ComputeModelFrame(TDateTime now, TDateTime birth, DayScan& days);

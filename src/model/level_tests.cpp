@@ -233,4 +233,29 @@ TEST(Precision, ResultsDoNotDependOnTheCallersControlWord) {
 }
 #endif
 
+// The day's scan kept between paints is the scan of the paint's own day and
+// birth date: a new day, a new birth date or a day back again scans anew.
+TEST(DayScan, KeptScanIsThatOfThePaintsDay) {
+  const TDateTime birth = EncodeDate(1985, 7, 1) + EncodeTime(8, 30, 0, 0);
+  struct {
+    TDateTime now, birth;
+  } const paints[] = {
+      {EncodeDate(2021, 7, 10) + EncodeTime(9, 40, 0, 0), birth},
+      {EncodeDate(2021, 7, 10) + EncodeTime(9, 41, 0, 0), birth},   // the next minute
+      {EncodeDate(2021, 7, 11) + EncodeTime(0, 0, 0, 0), birth},    // midnight: a new day
+      {EncodeDate(2021, 7, 11) + EncodeTime(0, 0, 0, 0), EncodeDate(1990, 2, 28)},  // new settings
+      {EncodeDate(2021, 7, 10) + EncodeTime(23, 59, 0, 0), birth},  // the clock set back
+  };
+  DayScan days;
+  for (const auto& p : paints) {
+    const ModelFrame kept = ComputeModelFrame(p.now, p.birth, days);
+    const ModelFrame fresh = ComputeModelFrame(p.now, p.birth);
+    EXPECT_EQ(kept.Scan.UpperFirst, fresh.Scan.UpperFirst) << p.now;
+    EXPECT_EQ(kept.Scan.UpperMirror, fresh.Scan.UpperMirror) << p.now;
+    EXPECT_EQ(kept.Scan.LowerLast, fresh.Scan.LowerLast) << p.now;
+    EXPECT_EQ(kept.Scan.LowerMirror, fresh.Scan.LowerMirror) << p.now;
+    EXPECT_EQ(kept.LevelAtRing, fresh.LevelAtRing) << p.now;
+  }
+}
+
 }  // namespace

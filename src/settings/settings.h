@@ -8,19 +8,12 @@
 
 #include "regional_formats.h"
 #include "tdatetime.h"
+#include "user_settings.h"
 
 inline constexpr char16_t PlaceholderNameRu[] = u"(указать в настройках)";
 inline constexpr char16_t PlaceholderNameEn[] = u"(specify in settings)";
 // What stands in for a user name that was never stored, in the language shown.
 inline std::u16string_view PlaceholderName(bool rus) { return rus ? PlaceholderNameRu : PlaceholderNameEn; }
-inline constexpr TDateTime DefaultBirthMoment = 36526.0;  // 1 January 2000, 00:00
-
-struct Settings {
-  bool Rus = false;
-  bool ShowStars = true;
-  std::u16string UserName;
-  TDateTime BirthMoment = DefaultBirthMoment;
-};
 
 // Filled once by LoadSettings, first thing in every run; read-only afterwards.
 extern bool Rus;
