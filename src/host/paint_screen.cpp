@@ -7,8 +7,7 @@
 #include "host_state.h"
 #include "paint_screen.h"
 #include "paint_surface.h"
-#include "picture.h"
-#include "settings.h"
+#include "screen_picture.h"
 #include "star_seed.h"
 #include "window_paint.h"
 
@@ -29,21 +28,15 @@ void PaintScreen() {
   try {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    ScreenInputs inputs;
-    inputs.IsPreview = IsPreview;
-    inputs.Rus = Rus;
-    inputs.ShowStars = ShowStars;
-    inputs.UserName = UserName;
-    inputs.BirthMoment = BirthMoment;
-    inputs.Now = FromSystemTime(now);
-    inputs.TimeSeparator = CurrentRegionalFormats().TimeSeparator;
-    inputs.StarSeed = StarSeedOf(now);
+    // The saver window's picture stays laid out from paint to paint (main
+    // thread only): a minute's repaint only draws.
+    static ScreenPicture picture;
     GdiTally tally;
-    const PictureFrame frame = FitOnDisplay(surface.Dc(), inputs, ScreenWidth.load(), ScreenHeight.load(), tally);
-    inputs.Width = frame.Width;
-    inputs.Height = frame.Height;
-    GdiCanvas canvas(surface.Dc(), tally, frame);
-    PaintScreen(canvas, inputs);
+    GdiCanvas canvas(surface.Dc(), tally);
+    picture.Paint(canvas, CurrentPictureSettings(),
+                  WindowTarget(surface.Dc(), ScreenWidth.load(), ScreenHeight.load(),
+                               IsPreview ? PictureKind::Preview : PictureKind::Saver),
+                  {FromSystemTime(now), StarSeedOf(now)});
   } catch (...) {
     // Out of memory while building a text: the picture stays as far as it got.
     // A screen saver must not crash over a paint.

@@ -4,16 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "dial_geometry.h"
 #include "gdi_canvas.h"
 #include "host_state.h"
 #include "memory_surface.h"
 #include "paint_screen.h"
 #include "picture.h"
-#include "picture_fit.h"
 #include "settings.h"
+#include "window_paint.h"
 #include "unique_handle.h"
 
 namespace {
@@ -72,31 +69,25 @@ TEST_F(SaverPaint, WmPaintDrawsTheFittedPictureAndValidatesTheWindow) {
   EXPECT_EQ(copy.Pixel(Width - 1, Height - 1), Black);
   EXPECT_EQ(copy.Pixel(1, Height / 2), BackgroundColour);
 
-  ScreenInputs inputs;
-  inputs.UserName = UserName;
-  inputs.BirthMoment = BirthMoment;
+  // The layout the saver's paint makes of these settings for this window.
   MemorySurface measuring(1, 1);
   GdiTally tally;
-  const PictureFit fit = FitPictureFrame(inputs, Width, Height, BaseDpi, BaseDpi, [&](const PictureFrame& frame) {
-    return std::make_unique<GdiCanvas>(measuring.Dc(), tally, frame);
-  });
-  ASSERT_LT(fit.Dpi, BaseDpi) << "the picture fits the window at 96 DPI: the test needs a smaller window";
-  const auto pixel = [&](Point unit) {
-    return Point{unit.X * Width / fit.Frame.Width, unit.Y * Height / fit.Frame.Height};
-  };
-  const Point c = DialCentre(fit.Frame.Width, fit.Frame.Height);
-  // Each disc's fill 20 units beside its centre, clear of its badge and code.
+  GdiCanvas canvas(measuring.Dc(), tally);
+  const PictureLayout layout = LayOutPicture(CurrentPictureSettings(),
+                                             WindowTarget(measuring.Dc(), Width, Height, PictureKind::Saver), canvas);
+  ASSERT_LT(layout.Dpi, BaseDpi) << "the picture fits the window at 96 DPI: the test needs a smaller window";
+  // Each disc's fill beside its centre, clear of its badge and code.
   for (const int position : {0, 6, 9}) {
-    const Point disc = HourPoint(c, position, 12, RingRadius);
-    const Point fill = pixel({disc.X - 20, disc.Y});
+    const RingPlace& disc = layout.Ring[position];
+    const Point fill{disc.Centre.X - (disc.Disc.Right - disc.Disc.Left) * 2 / 5, disc.Centre.Y};
     EXPECT_EQ(copy.Pixel(fill.X, fill.Y), MeridianColor[TableIndexOfRing(position)])
         << "position " << position << " at " << fill.X << "," << fill.Y;
   }
   // Whatever the time, the clock below the centre is drawn in white.
-  const Point from = pixel({c.X - 100, c.Y + 5}), to = pixel({c.X + 100, c.Y + 65});
+  const Box clock = layout.ClockRoom;
   int white = 0;
-  for (int y = from.Y; y < to.Y; ++y)
-    for (int x = from.X; x < to.X; ++x) white += copy.Pixel(x, y) == White;
+  for (int y = clock.Top; y < clock.Bottom; ++y)
+    for (int x = clock.Left; x < clock.Right; ++x) white += copy.Pixel(x, y) == White;
   EXPECT_GT(white, 100);
 }
 

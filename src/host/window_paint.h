@@ -1,23 +1,19 @@
-// The frame a window's paint draws in: the window's pixels at the scale of the
-// display it is shown on, and for the saver's picture its fit to them.
+// What the paints of the saver's windows hand the picture: the settings the
+// run loaded, and a window of given pixels at the scale of the display it is
+// shown on.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "display_scale.h"
-#include "gdi_objects.h"
-#include "picture.h"
+#include "picture_layout.h"
+
+// The settings variables and the locale's time separator, as the picture takes them.
+PictureSettings CurrentPictureSettings();
 
 // A window of the given pixels at the scale of the display dc draws on. The
 // program declares itself DPI-aware, so the system hands it the real DPI and
 // does not stretch its windows: the picture scales itself.
-PictureFrame FrameOnDisplay(HDC dc, std::int32_t pixelWidth, std::int32_t pixelHeight);
-
-// The frame the saver's picture is drawn in on a window of the given pixels:
-// the display's scale where the whole picture fits, else the largest scale at
-// which it does; its texts measured on dc itself, each candidate's fonts
-// counted in tally. inputs' Width and Height are not read.
-PictureFrame FitOnDisplay(HDC dc, const ScreenInputs& inputs, std::int32_t pixelWidth, std::int32_t pixelHeight,
-                          GdiTally& tally);
+PictureTarget WindowTarget(HDC dc, std::int32_t pixelWidth, std::int32_t pixelHeight, PictureKind kind,
+                           std::int32_t stars = StarCount);

@@ -18,7 +18,16 @@ struct Box {
   friend bool operator==(const Box&, const Box&) = default;
 };
 
+// A measured text: its advance (where a text drawn after it would start) and
+// its cell's height, and how far its ink reaches beyond them: on either side (a
+// slanted last letter, a first letter that hangs to the left), above the cell
+// and below it (an accent, a descender the cell's rounding left out).
 struct TextExtent {
   std::int32_t Width = 0;
   std::int32_t Height = 0;
+  std::int32_t InkBefore = 0;
+  std::int32_t InkAfter = 0;
+  std::int32_t InkAbove = 0;
+  std::int32_t InkBelow = 0;
+  friend bool operator==(const TextExtent&, const TextExtent&) = default;
 };

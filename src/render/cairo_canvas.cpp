@@ -15,16 +15,12 @@ constexpr double ItalicSlant = 0.25;
 
 }  // namespace
 
-CairoCanvas::CairoCanvas(cairo_t* cr, const CairoFonts& fonts, const PictureFrame& frame)
+CairoCanvas::CairoCanvas(cairo_t* cr, const CairoFonts& fonts)
     : cr_(cr),
       fonts_(fonts),
       smooth_(cairo_font_options_create()),
       sharp_(cairo_font_options_create()),
       font_(fonts.Default()) {
-  if (frame.Scaled()) {
-    scaleX_ = static_cast<double>(frame.PixelWidth) / frame.Width;
-    scaleY_ = static_cast<double>(frame.PixelHeight) / frame.Height;
-  }
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
@@ -37,22 +33,18 @@ CairoCanvas::CairoCanvas(cairo_t* cr, const CairoFonts& fonts, const PictureFram
   cairo_font_options_set_antialias(sharp_.get(), CAIRO_ANTIALIAS_NONE);
 }
 
-CairoCanvas::CairoCanvas(CairoContext owned, const CairoFonts& fonts, const PictureFrame& frame)
-    : CairoCanvas(owned.get(), fonts, frame) {
+CairoCanvas::CairoCanvas(CairoContext owned, const CairoFonts& fonts) : CairoCanvas(owned.get(), fonts) {
   owned_ = std::move(owned);
 }
 
-std::unique_ptr<Canvas> CairoCanvas::ForMeasuring(const CairoFonts& fonts, const PictureFrame& frame) {
+std::unique_ptr<Canvas> CairoCanvas::ForMeasuring(const CairoFonts& fonts) {
   // The context keeps its surface; a pixel is all a measurement needs.
   const CairoSurface surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1));
   CairoContext cr(cairo_create(surface.get()));
-  return std::make_unique<CairoCanvas>(std::move(cr), fonts, frame);
+  return std::make_unique<CairoCanvas>(std::move(cr), fonts);
 }
 
 CairoCanvas::~CairoCanvas() { cairo_restore(cr_); }
-
-double CairoCanvas::X(std::int32_t units) const { return std::round(units * scaleX_); }
-double CairoCanvas::Y(std::int32_t units) const { return std::round(units * scaleY_); }
 
 void CairoCanvas::UseColour(Colour c) {
   cairo_set_source_rgb(cr_, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0,
@@ -60,8 +52,8 @@ void CairoCanvas::UseColour(Colour c) {
 }
 
 void CairoCanvas::StrokeWithPen() {
-  // A pen is at least one pixel wide at any scale; wide pens end and join round.
-  const double width = std::max(1.0, std::round(pen_.Width * scaleY_));
+  // A pen is at least one pixel wide; wide pens end and join round.
+  const double width = std::max(1, pen_.Width);
   cairo_set_line_width(cr_, width);
   const bool round = width > 1;
   cairo_set_line_cap(cr_, round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
@@ -76,13 +68,12 @@ void CairoCanvas::SetTextColor(Colour colour) { textColour_ = colour; }
 void CairoCanvas::SetTransparentMode() { transparent_ = true; }
 
 void CairoCanvas::SelectFont(const FontSpec& font) {
-  // GDI cuts the scaled cell height toward zero.
-  font_ = fonts_.Tahoma(static_cast<std::int32_t>(font.Height * scaleY_), font.Italic);
+  font_ = fonts_.Tahoma(font.Height, font.Italic);
   italic_ = font.Italic;
 }
 
 void CairoCanvas::Rectangle(const Box& b) {
-  const double l = X(b.Left), t = Y(b.Top), r = X(b.Right), bottom = Y(b.Bottom);
+  const double l = b.Left, t = b.Top, r = b.Right, bottom = b.Bottom;
   if (r <= l || bottom <= t) return;
   cairo_rectangle(cr_, l, t, r - l, bottom - t);
   UseColour(brush_);
@@ -102,7 +93,7 @@ void CairoCanvas::EllipsePath(double l, double t, double r, double b) {
 }
 
 void CairoCanvas::Ellipse(const Box& b) {
-  const double l = X(b.Left), t = Y(b.Top), r = X(b.Right), bottom = Y(b.Bottom);
+  const double l = b.Left, t = b.Top, r = b.Right, bottom = b.Bottom;
   if (r <= l || bottom <= t) return;
   EllipsePath(l, t, r, bottom);
   UseColour(brush_);
@@ -111,15 +102,15 @@ void CairoCanvas::Ellipse(const Box& b) {
 }
 
 void CairoCanvas::Arc(const Box& b, Point start, Point end) {
-  const double l = X(b.Left), t = Y(b.Top), r = X(b.Right), bottom = Y(b.Bottom);
+  const double l = b.Left, t = b.Top, r = b.Right, bottom = b.Bottom;
   if (r <= l || bottom <= t) return;
   const double cx = (l + r) / 2, cy = (t + bottom) / 2;
   const double rx = std::max((r - l - 1) / 2, 0.01), ry = std::max((bottom - t - 1) / 2, 0.01);
   // The rays from the centre through the two points, measured on the ellipse
   // stretched to a circle; y grows downwards, so falling angles run
   // counterclockwise on the screen. Rays that coincide give the whole ellipse.
-  const double from = std::atan2((Y(start.Y) - cy) / ry, (X(start.X) - cx) / rx);
-  double to = std::atan2((Y(end.Y) - cy) / ry, (X(end.X) - cx) / rx);
+  const double from = std::atan2((start.Y - cy) / ry, (start.X - cx) / rx);
+  double to = std::atan2((end.Y - cy) / ry, (end.X - cx) / rx);
   if (to == from) to -= 2 * std::numbers::pi;
   cairo_new_path(cr_);
   cairo_save(cr_);
@@ -131,12 +122,12 @@ void CairoCanvas::Arc(const Box& b, Point start, Point end) {
 }
 
 void CairoCanvas::MoveTo(Point p) {
-  penX_ = X(p.X);
-  penY_ = Y(p.Y);
+  penX_ = p.X;
+  penY_ = p.Y;
 }
 
 void CairoCanvas::LineTo(Point p) {
-  const double x = X(p.X), y = Y(p.Y);
+  const double x = p.X, y = p.Y;
   cairo_move_to(cr_, penX_ + 0.5, penY_ + 0.5);
   cairo_line_to(cr_, x + 0.5, y + 0.5);
   StrokeWithPen();
@@ -153,31 +144,58 @@ void CairoCanvas::UseFont(bool forDrawing) {
   cairo_set_font_matrix(cr_, &matrix);
 }
 
+// Each glyph at the advance the outlines give, from (x, y) on the baseline:
+// where a size has bitmaps of its own, they are drawn there, as GDI draws a
+// text at its measured advances (see the GDI canvas), and the text measures
+// as it is drawn.
+CairoCanvas::PlacedGlyphs CairoCanvas::Place(const std::string& utf8, double x, double y) {
+  UseFont(false);
+  cairo_scaled_font_t* outlines = cairo_get_scaled_font(cr_);
+  PlacedGlyphs placed;
+  cairo_glyph_t* glyphs = nullptr;
+  int count = 0;
+  if (cairo_scaled_font_text_to_glyphs(outlines, x, y, utf8.data(), static_cast<int>(utf8.size()), &glyphs, &count,
+                                       nullptr, nullptr, nullptr) != CAIRO_STATUS_SUCCESS)
+    return placed;
+  placed.Glyphs.reset(glyphs);
+  placed.Count = count;
+  cairo_text_extents_t extents;
+  cairo_scaled_font_glyph_extents(outlines, glyphs, count, &extents);
+  placed.Advance = std::lround(extents.x_advance);
+  return placed;
+}
+
 void CairoCanvas::Text(Point p, std::u16string_view text) {
-  const double x = X(p.X), y = Y(p.Y);
-  const std::string utf8 = Utf8FromUtf16(text);
-  // Where a size has bitmaps of its own, each glyph advances by its bitmap's
-  // width, as GDI draws it, though the text measures by the outlines.
+  const double x = p.X, y = p.Y;
+  const PlacedGlyphs placed = Place(Utf8FromUtf16(text), x, y + font_.Ascent);
   UseFont(true);
   if (!transparent_) {
     // An opaque text first fills its cell with the surface's white background.
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr_, utf8.c_str(), &extents);
-    cairo_rectangle(cr_, x, y, std::round(extents.x_advance), font_.Ascent + font_.Descent);
+    cairo_rectangle(cr_, x, y, placed.Advance, font_.Ascent + font_.Descent);
     UseColour(0x00FFFFFF);
     cairo_fill(cr_);
   }
   UseColour(textColour_);
-  cairo_move_to(cr_, x, y + font_.Ascent);
-  cairo_show_text(cr_, utf8.c_str());
+  if (placed.Count > 0) cairo_show_glyphs(cr_, placed.Glyphs.get(), placed.Count);
   cairo_new_path(cr_);
 }
 
 TextExtent CairoCanvas::MeasureText(std::u16string_view text) {
-  const std::string utf8 = Utf8FromUtf16(text);
-  UseFont(false);
-  cairo_text_extents_t extents;
-  cairo_text_extents(cr_, utf8.c_str(), &extents);
-  return {static_cast<std::int32_t>(std::lround(extents.x_advance / scaleX_)),
-          static_cast<std::int32_t>(std::lround((font_.Ascent + font_.Descent) / scaleY_))};
+  const PlacedGlyphs placed = Place(Utf8FromUtf16(text), 0, font_.Ascent);
+  const std::int32_t cell = font_.Ascent + font_.Descent;
+  TextExtent extent{placed.Advance, cell};
+  if (placed.Count == 0) return extent;
+  // The ink box of the glyphs as drawn, slant included; its bearings are from
+  // the first glyph's place on the baseline, the ascent below the cell's top.
+  UseFont(true);
+  cairo_text_extents_t ink;
+  cairo_glyph_extents(cr_, placed.Glyphs.get(), placed.Count, &ink);
+  if (ink.width > 0) {
+    const auto outward = [](double beyond) { return std::max(0, static_cast<std::int32_t>(std::ceil(beyond))); };
+    extent.InkBefore = outward(-ink.x_bearing);
+    extent.InkAfter = outward(ink.x_bearing + ink.width - placed.Advance);
+    extent.InkAbove = outward(-(font_.Ascent + ink.y_bearing));
+    extent.InkBelow = outward(font_.Ascent + ink.y_bearing + ink.height - cell);
+  }
+  return extent;
 }

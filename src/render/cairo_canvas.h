@@ -1,28 +1,28 @@
 // The canvas over cairo: the picture drawn with the same conventions as GDI
 // (exclusive right and bottom edges, a one-pixel black default pen, arcs
 // counterclockwise on the screen, text placed by the top of its cell), the
-// picture's 96-DPI units mapped onto the surface's pixels.
+// surface's own pixels, each text in a font made at the pixel height it is
+// drawn in).
 #pragma once
 
 #include <cairo.h>
 
 #include <memory>
+#include <string>
 
 #include "cairo_fonts.h"
 #include "cairo_owners.h"
 #include "canvas.h"
-#include "display_scale.h"
 
 class CairoCanvas final : public Canvas {
 public:
-  // cr draws onto a surface of the frame's pixels; both it and fonts must
-  // outlive the canvas. The canvas leaves cr's state as it found it.
-  CairoCanvas(cairo_t* cr, const CairoFonts& fonts, const PictureFrame& frame);
-  // A canvas that only measures, as texts measure when drawn in frame: the
-  // fit of the picture asks one for each scale it tries.
-  static std::unique_ptr<Canvas> ForMeasuring(const CairoFonts& fonts, const PictureFrame& frame);
+  // cr draws onto a surface; both it and fonts must outlive the canvas. The
+  // canvas leaves cr's state as it found it.
+  CairoCanvas(cairo_t* cr, const CairoFonts& fonts);
+  // A canvas that only measures, as texts measure when drawn.
+  static std::unique_ptr<Canvas> ForMeasuring(const CairoFonts& fonts);
   // The same over a context of its own, given back when the canvas ends.
-  CairoCanvas(CairoContext owned, const CairoFonts& fonts, const PictureFrame& frame);
+  CairoCanvas(CairoContext owned, const CairoFonts& fonts);
   ~CairoCanvas() override;
   CairoCanvas(const CairoCanvas&) = delete;
   CairoCanvas& operator=(const CairoCanvas&) = delete;
@@ -41,12 +41,16 @@ public:
   TextExtent MeasureText(std::u16string_view text) override;
 
 private:
-  double X(std::int32_t units) const;  // device pixels, whole
-  double Y(std::int32_t units) const;
   void UseColour(Colour colour);
   void StrokeWithPen();
   // Selects the font's face for measuring (which also places the glyphs) or for drawing.
   void UseFont(bool forDrawing);
+  struct PlacedGlyphs {
+    std::unique_ptr<cairo_glyph_t, ReleaseWith<cairo_glyph_free>> Glyphs;
+    int Count = 0;
+    std::int32_t Advance = 0;  // whole pixels, as hinted
+  };
+  PlacedGlyphs Place(const std::string& utf8, double x, double y);
   // The path of the ellipse inscribed in the device box, through the centres
   // of its outermost pixels.
   void EllipsePath(double left, double top, double right, double bottom);
@@ -56,7 +60,6 @@ private:
   const CairoFonts& fonts_;
   CairoFontOptions smooth_;
   CairoFontOptions sharp_;
-  double scaleX_ = 1, scaleY_ = 1;
   // A fresh GDI surface: black one-pixel pen, white brush, black text drawn
   // over a white background, the System font.
   PenSpec pen_{1, 0x00000000};

@@ -1,5 +1,8 @@
 // The narrow set of drawing operations the saver's picture is made of, so the
-// same drawing routine can paint through GDI or into a recording for tests.
+// same drawing routine can paint through GDI, through cairo or into a
+// recording for tests. Everything is in the target's pixels: the picture's
+// layout scales its units before it draws, and a text is measured in the font
+// it is drawn in, at the size it is drawn.
 #pragma once
 
 #include <cstdint>
@@ -9,15 +12,16 @@
 
 // Every pen of the picture is solid; only width and colour vary.
 struct PenSpec {
-  std::int32_t Width = 1;
+  std::int32_t Width = 1;  // pixels
   ::Colour Colour = 0;  // qualified: the member takes the type's name
 };
 
 // Every font of the picture is the same description with another height or
 // italic flag (face, weight and the rest are fixed by the canvas).
 struct FontSpec {
-  std::int32_t Height = 15;
+  std::int32_t Height = 15;  // the cell, in pixels
   bool Italic = false;
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
 class Canvas {
@@ -41,6 +45,7 @@ public:
   virtual void LineTo(Point p) = 0;
   // Top-left of the first character cell at p, in the current font and colour.
   virtual void Text(Point p, std::u16string_view text) = 0;
-  // Width and cell height of text in the current font.
+  // Advance and cell height of text in the current font, and how far its ink
+  // reaches beyond the advance: what Text(p, text) covers.
   virtual TextExtent MeasureText(std::u16string_view text) = 0;
 };

@@ -1,9 +1,8 @@
-// The picture of a cover window.
+// The star count of a cover window.
 #include "cover_picture.h"
 
 #include <cmath>
 
-#include "picture_ground.h"
 #include "star_field.h"
 
 std::int32_t CoverStarCount(std::int64_t coverArea, std::int64_t pictureArea) {
@@ -14,9 +13,4 @@ std::int32_t CoverStarCount(std::int64_t coverArea, std::int64_t pictureArea) {
                        static_cast<double>(pictureArea);
   // A cover thousands of times the picture's size is absurd, but must not overflow.
   return static_cast<std::int32_t>(std::lround(std::fmin(stars, 1e6)));
-}
-
-void PaintCover(Canvas& canvas, const CoverInputs& in) {
-  PaintBackground(canvas, in.Width, in.Height);
-  if (in.ShowStars) PaintStarField(canvas, in.Width, in.Height, in.StarSeed, in.StarCount);
 }

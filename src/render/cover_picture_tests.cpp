@@ -7,7 +7,6 @@
 #include <set>
 
 #include "paint_trace.h"
-#include "picture.h"  // the colours
 
 namespace {
 
@@ -28,10 +27,15 @@ TEST(CoverStarCount, FollowsThePicturesTwentyOneStarsPerItsArea) {
     EXPECT_EQ(CoverStarCount(c.coverArea, c.pictureArea), c.stars) << c.coverArea << " / " << c.pictureArea;
 }
 
+// A cover's picture: the kind Cover of a 1024x768 window with 16 stars.
+std::vector<TracedOp> Cover(bool stars, std::uint32_t seed) {
+  PictureSettings settings;
+  settings.ShowStars = stars;
+  return PaintTraced(StandInLayout(settings, {1024, 768, BaseDpi, PictureKind::Cover, 16}), {0, seed});
+}
+
 TEST(PaintCover, ThePicturesBackgroundAndItsStarsOnlyWhenOn) {
-  RecordingCanvas plain;
-  PaintCover(plain, {1024, 768, false, 16, 7});
-  const auto ops = Trace(plain.Ops());
+  const auto ops = Cover(false, 7);
   ASSERT_EQ(ops.size(), 2u) << "nothing but the background without stars";
   EXPECT_EQ(FormatOp(ops[0].Op), "Brush 0x001E0000");
   EXPECT_EQ(FormatOp(ops[1].Op), "Rectangle 0 0 1024 768");
@@ -39,9 +43,7 @@ TEST(PaintCover, ThePicturesBackgroundAndItsStarsOnlyWhenOn) {
 
   std::set<std::pair<int, int>> places[2];
   for (std::uint32_t seed : {1u, 2u}) {
-    RecordingCanvas starry;
-    PaintCover(starry, {1024, 768, true, 16, seed});
-    const auto texts = OfKind(Trace(starry.Ops()), OpKind::Text);
+    const auto texts = OfKind(Cover(true, seed), OpKind::Text);
     ASSERT_EQ(texts.size(), 16u);
     for (const TracedOp& s : texts) {
       const Point p = At(s.Op);

@@ -5,6 +5,7 @@
 #include <usp10.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "unique_handle.h"
 #include "wide_text.h"
@@ -39,26 +40,7 @@ UniqueScriptString AnalyseWhole(HDC dc, std::u16string_view text) {
 
 }  // namespace
 
-UnitMapping::UnitMapping(HDC dc, const PictureFrame& frame) : dc_(dc) {
-  if (!frame.Scaled()) return;
-  previousMode_ = SetMapMode(dc, MM_ANISOTROPIC);
-  // The window extent first: under MM_ANISOTROPIC the viewport is set against it.
-  SetWindowExtEx(dc, frame.Width, frame.Height, &previousWindow_);
-  SetViewportExtEx(dc, frame.PixelWidth, frame.PixelHeight, &previousViewport_);
-}
-
-UnitMapping::~UnitMapping() {
-  if (!previousMode_) return;
-  SetMapMode(dc_, previousMode_);
-  // Extents only count, and can only be set, in the scalable modes.
-  if (previousMode_ == MM_ANISOTROPIC || previousMode_ == MM_ISOTROPIC) {
-    SetWindowExtEx(dc_, previousWindow_.cx, previousWindow_.cy, nullptr);
-    SetViewportExtEx(dc_, previousViewport_.cx, previousViewport_.cy, nullptr);
-  }
-}
-
-GdiCanvas::GdiCanvas(HDC dc, GdiTally& tally, const PictureFrame& frame)
-    : dc_(dc), tally_(tally), mapping_(dc, frame), pen_(dc), brush_(dc), fontSlot_(dc) {
+GdiCanvas::GdiCanvas(HDC dc, GdiTally& tally) : dc_(dc), tally_(tally), pen_(dc), brush_(dc), fontSlot_(dc) {
   font_.lfHeight = 15;
   font_.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(font_.lfFaceName, L"Tahoma", LF_FACESIZE);
@@ -76,6 +58,39 @@ void GdiCanvas::SelectFont(const FontSpec& font) {
   font_.lfHeight = font.Height;
   font_.lfItalic = font.Italic ? 1 : 0;
   fontSlot_.Select(OwnedGdiObject(CreateFontIndirectW(&font_), tally_), tally_);
+  glyphInk_.clear();
+  ascent_ = -1;
+}
+
+GdiCanvas::GlyphInk GdiCanvas::InkOf(char16_t c, bool asBitmapToo) {
+  const auto known = glyphInk_.find(c);
+  if (known != glyphInk_.end() && (known->second.BitmapCounted || !asBitmapToo)) return known->second;
+  GlyphInk ink;
+  GLYPHMETRICS glyph{};
+  const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+  // A blank glyph has a box of one pixel at its origin: no ink to count. A
+  // font without outlines (the stock raster font) has none to tell. A size
+  // the font holds bitmaps for may be drawn from them (unsmoothed) or from the
+  // outlines, at the outlines' advance (see Text): the ink of either counts,
+  // against that advance.
+  if (c == u' ' || GetGlyphOutlineW(dc_, c, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR) {
+    ink.BitmapCounted = true;
+    return glyphInk_.insert_or_assign(c, ink).first->second;
+  }
+  const std::int32_t advance = glyph.gmCellIncX;
+  const auto count = [&](const GLYPHMETRICS& g) {
+    const std::int32_t left = g.gmptGlyphOrigin.x, top = g.gmptGlyphOrigin.y;
+    ink.Before = std::max(ink.Before, -left);
+    ink.After = std::max(ink.After, left + static_cast<std::int32_t>(g.gmBlackBoxX) - advance);
+    ink.Above = std::max(ink.Above, top);
+    ink.Below = std::max(ink.Below, static_cast<std::int32_t>(g.gmBlackBoxY) - top);
+  };
+  count(glyph);
+  if (asBitmapToo) {
+    if (GetGlyphOutlineW(dc_, c, GGO_BITMAP, &glyph, 0, nullptr, &identity) != GDI_ERROR) count(glyph);
+    ink.BitmapCounted = true;
+  }
+  return glyphInk_.insert_or_assign(c, ink).first->second;
 }
 
 void GdiCanvas::SetTextColor(Colour colour) { ::SetTextColor(dc_, colour); }
@@ -103,7 +118,22 @@ void GdiCanvas::Text(Point p, std::u16string_view text) {
       return;
     }
   }
-  TextOutW(dc_, p.X, p.Y, WideView(text).data(), Length(text));
+  // Wine draws a size the font holds bitmaps for at the bitmaps' advances,
+  // though it measures the text by the outlines' (at 15 pixels "Gall Bladder
+  // Meridian" ends 10 pixels short of its measure, at 8 pixels "Liver
+  // Meridian" 16 beyond it); Windows draws at the measured advances. Handing
+  // the measured advances to the drawing puts every letter where the text
+  // was measured, on both.
+  const int length = Length(text);
+  std::vector<INT> advances(static_cast<std::size_t>(length));
+  SIZE size{};
+  if (length > 0 &&
+      GetTextExtentExPointW(dc_, WideView(text).data(), length, 0, nullptr, advances.data(), &size)) {
+    for (std::size_t i = advances.size() - 1; i > 0; --i) advances[i] -= advances[i - 1];
+    ExtTextOutW(dc_, p.X, p.Y, 0, nullptr, WideView(text).data(), static_cast<UINT>(length), advances.data());
+    return;
+  }
+  TextOutW(dc_, p.X, p.Y, WideView(text).data(), length);
 }
 
 TextExtent GdiCanvas::MeasureText(std::u16string_view text) {
@@ -111,10 +141,30 @@ TextExtent GdiCanvas::MeasureText(std::u16string_view text) {
   // The cell height is the font's whatever the characters; the width is the
   // drawn one's.
   GetTextExtentPoint32W(dc_, WideView(text).data(), Length(text), &size);
+  TextExtent extent{size.cx, size.cy};
   if (HasSurrogates(text)) {
     if (const UniqueScriptString whole = AnalyseWhole(dc_, text)) {
-      if (const SIZE* drawn = ScriptString_pSize(whole.get())) size.cx = drawn->cx;
+      if (const SIZE* drawn = ScriptString_pSize(whole.get())) extent.Width = drawn->cx;
     }
+    return extent;
   }
-  return {size.cx, size.cy};
+  if (text.empty()) return extent;
+  // The letters stand at their advances; only the first can reach left of
+  // the text and, in practice, only the last beyond its end (the slant of an
+  // italic, a hook, a bitmap a pixel wider than its outline). An accent or a
+  // descender can reach past the cell the font's rounded ascent and descent make.
+  extent.InkBefore = InkOf(text.front(), true).Before;
+  extent.InkAfter = InkOf(text.back(), true).After;
+  if (ascent_ < 0) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc_, &metrics);
+    ascent_ = metrics.tmAscent;
+    descent_ = metrics.tmDescent;
+  }
+  for (const char16_t c : text) {
+    const GlyphInk ink = InkOf(c, false);
+    extent.InkAbove = std::max(extent.InkAbove, ink.Above - ascent_);
+    extent.InkBelow = std::max(extent.InkBelow, ink.Below - descent_);
+  }
+  return extent;
 }

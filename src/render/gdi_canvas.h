@@ -1,39 +1,21 @@
 // The canvas over a GDI device context: creates each pen, brush and font for
-// the step that selects it and owns its deletion, and maps the picture's
-// 96-DPI units onto the context's pixels.
+// the step that selects it and owns its deletion. It draws in the context's
+// own pixels (MM_TEXT): a font is made at the pixel height it is drawn in, so
+// its letters stand at their own advances and measure as they are drawn.
 #pragma once
 
 #include <windows.h>
 
+#include <unordered_map>
+
 #include "canvas.h"
-#include "display_scale.h"
 #include "gdi_objects.h"
-
-// While it lives, the context draws the frame's units onto its pixels: a
-// mapping mode, which (unlike a world transform in the advanced graphics mode)
-// keeps the right and bottom edges of rectangles and ellipses exclusive and
-// the arcs' direction as on the screen. TrueType text is then made at the
-// scaled size, so it stays crisp. An unscaled frame leaves the context alone,
-// so at 96 DPI the picture is the same, pixel for pixel.
-class UnitMapping {
-public:
-  UnitMapping(HDC dc, const PictureFrame& frame);
-  ~UnitMapping();
-  UnitMapping(const UnitMapping&) = delete;
-  UnitMapping& operator=(const UnitMapping&) = delete;
-
-private:
-  HDC dc_;
-  int previousMode_ = 0;  // 0: nothing was changed
-  SIZE previousWindow_{};
-  SIZE previousViewport_{};
-};
 
 class GdiCanvas final : public Canvas {
 public:
   // The context must outlive the canvas; at the end the context has its own
-  // objects and mapping back and every object made here is deleted.
-  GdiCanvas(HDC dc, GdiTally& tally, const PictureFrame& frame = {});
+  // objects back and every object made here is deleted.
+  GdiCanvas(HDC dc, GdiTally& tally);
   GdiCanvas(const GdiCanvas&) = delete;
   GdiCanvas& operator=(const GdiCanvas&) = delete;
 
@@ -53,8 +35,17 @@ public:
 private:
   HDC dc_;
   GdiTally& tally_;
-  UnitMapping mapping_;  // undone after the slots have given back their objects
   LOGFONTW font_{};  // filled once; each font changes only height and italic
+  // The ink of each character of the selected font measured so far: how far
+  // it reaches left of its pen position and right of its advance, and above
+  // the baseline and below it.
+  struct GlyphInk {
+    std::int32_t Before = 0, After = 0, Above = 0, Below = 0;
+    bool BitmapCounted = false;  // the ink of the font's own bitmap counted too
+  };
+  GlyphInk InkOf(char16_t c, bool asBitmapToo);
+  std::unordered_map<char16_t, GlyphInk> glyphInk_;
+  std::int32_t ascent_ = -1, descent_ = 0;  // the selected font's cell; -1: not read yet
   SelectionSlot pen_;
   SelectionSlot brush_;
   SelectionSlot fontSlot_;

@@ -1,5 +1,5 @@
 // The picture painted by GDI: object bookkeeping over many paints into a
-// memory bitmap, the picture at the display's scale, and whole characters.
+// memory bitmap, the picture's edges at every scale, and whole characters.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,31 +8,37 @@
 #include <utility>
 #include <vector>
 
-#include "cover_picture.h"
 #include "gdi_canvas.h"
 #include "memory_surface.h"
-#include "picture.h"
+#include "screen_picture.h"
 #include "recording_canvas.h"
 
 namespace {
 
-ScreenInputs Variant(int n) {
-  ScreenInputs in;
-  in.Width = 800;
-  in.Height = 600;
-  in.IsPreview = n % 4 == 3;
-  in.ShowStars = n % 2 == 0;
-  in.Rus = n % 3 == 0;
-  in.UserName = u"Анна";
-  in.BirthMoment = EncodeDate(1985, 7, 1) + EncodeTime(8, 30, 0, 0);
-  in.Now = EncodeDate(2021, 7, 10) + (n % 1440) / 1440.0;
-  in.StarSeed = static_cast<std::uint32_t>(n);
-  return in;
+// Twelve pictures of an 800x600 window that differ in language, stars and
+// kind; a paint of one at minute n draws the picture of that minute.
+struct Variant {
+  PictureSettings Settings;
+  PictureTarget Target;
+};
+
+Variant VariantOf(int n) {
+  Variant v;
+  v.Settings.ShowStars = n % 2 == 0;
+  v.Settings.Rus = n % 3 == 0;
+  v.Settings.UserName = u"Анна";
+  v.Settings.BirthMoment = EncodeDate(1985, 7, 1) + EncodeTime(8, 30, 0, 0);
+  v.Target = {800, 600, BaseDpi, n % 4 == 3 ? PictureKind::Preview : PictureKind::Saver};
+  return v;
 }
 
-std::uint64_t SelectionsOf(const ScreenInputs& in) {
+ClockReading MinuteOf(int n) {
+  return {EncodeDate(2021, 7, 10) + (n % 1440) / 1440.0, static_cast<std::uint32_t>(n)};
+}
+
+std::uint64_t SelectionsOf(ScreenPicture& picture, const ClockReading& clock) {
   RecordingCanvas recording;
-  PaintScreen(recording, in);
+  picture.Paint(recording, clock);
   std::uint64_t count = 0;
   for (const DrawOp& op : recording.Ops())
     count += op.Kind == OpKind::Pen || op.Kind == OpKind::Brush || op.Kind == OpKind::Font;
@@ -45,14 +51,21 @@ TEST(GdiPaint, TenThousandPaintsLeaveNoObjectBehind) {
   const HGDIOBJ pen = GetCurrentObject(dc, OBJ_PEN);
   const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
   const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+  GdiTally layoutTally;
+  std::vector<ScreenPicture> pictures(12);
+  for (int n = 0; n < 12; ++n) {
+    GdiCanvas canvas(dc, layoutTally);
+    const Variant v = VariantOf(n);
+    pictures[n].LayOut(v.Settings, v.Target, canvas);
+  }
+  EXPECT_EQ(layoutTally.Created, layoutTally.Deleted) << "the layouts' fonts";
   GdiTally tally;
   std::uint64_t selections = 0;
   for (int n = 0; n < 10000; ++n) {
-    const ScreenInputs in = Variant(n);
-    if (n < 12) selections += SelectionsOf(in);  // the pattern repeats every 12 paints
+    if (n < 12) selections += SelectionsOf(pictures[n % 12], MinuteOf(n));  // the pattern repeats every 12 paints
     {
       GdiCanvas canvas(dc, tally);
-      PaintScreen(canvas, in);
+      pictures[n % 12].Paint(canvas, MinuteOf(n));
     }
     ASSERT_EQ(tally.Created, tally.Deleted) << "paint " << n;
   }
@@ -88,21 +101,23 @@ TEST(GdiPaint, ReplacedObjectsAreGoneAndTheLastIsDeletedAfterDeselection) {
   EXPECT_EQ(tally.Deleted, 2u);
 }
 
-// The rectangle of the picture's size in units must land on the window's last
-// pixels: one short leaves a column of what was there before, one over loses
-// the black edge. And the context gets its mapping back.
-TEST(GdiPaint, ScaledBackgroundReachesEveryEdgePixel) {
+// The picture's rectangle must land on the window's last pixels: one short
+// leaves a column of what was there before, one over loses the black edge.
+// The context stays in its own pixels.
+TEST(GdiPaint, BackgroundReachesEveryEdgePixelAtEveryScale) {
   struct {
     std::int32_t width, height, dpi;
   } const cases[] = {{640, 480, 96}, {1366, 768, 120}, {1280, 800, 144}, {1366, 768, 144}, {1001, 751, 192}};
   for (const auto& c : cases) {
     MemorySurface surface(c.width, c.height);
     PatBlt(surface.Dc(), 0, 0, c.width, c.height, WHITENESS);  // so an unpainted pixel shows
-    const PictureFrame frame = FrameAtDpi(c.width, c.height, c.dpi, c.dpi);
     GdiTally tally;
     {
-      GdiCanvas canvas(surface.Dc(), tally, frame);
-      PaintCover(canvas, {frame.Width, frame.Height, false, 0, 0});
+      GdiCanvas canvas(surface.Dc(), tally);
+      ScreenPicture cover;
+      PictureSettings settings;
+      settings.ShowStars = false;
+      cover.Paint(canvas, settings, {c.width, c.height, c.dpi, PictureKind::Cover, 0}, {});
     }
     const std::int32_t right = c.width - 1, bottom = c.height - 1;
     for (const Point p : {Point{0, 0}, Point{right, 0}, Point{0, bottom}, Point{right, bottom}})
@@ -131,16 +146,15 @@ std::vector<std::pair<int, int>> InkedColumns(const MemorySurface& surface) {
 // the surface: one glyph, or one box where no font has it; never a box for
 // each half. Its measured width is the width it is drawn in.
 TEST(GdiText, ACharacterOutsideTheBasicPlaneIsDrawnWhole) {
-  for (const std::int32_t dpi : {96, 144}) {
+  for (const std::int32_t height : {20, 30}) {
     for (const std::u16string_view text : {std::u16string_view(u"\U0001F600"), std::u16string_view(u"\U0001F600|")}) {
       MemorySurface surface(120, 60);
       PatBlt(surface.Dc(), 0, 0, 120, 60, WHITENESS);
-      const PictureFrame frame = FrameAtDpi(120, 60, dpi, dpi);
       GdiTally tally;
       TextExtent size;
       {
-        GdiCanvas canvas(surface.Dc(), tally, frame);
-        canvas.SelectFont({20, false});
+        GdiCanvas canvas(surface.Dc(), tally);
+        canvas.SelectFont({height, false});
         canvas.SetTextColor(Black);
         canvas.SetTransparentMode();
         canvas.Text({10, 10}, text);
@@ -148,13 +162,11 @@ TEST(GdiText, ACharacterOutsideTheBasicPlaneIsDrawnWhole) {
       }
       const auto runs = InkedColumns(surface);
       const std::size_t characters = text.size() - 1;  // the pair is one
-      ASSERT_EQ(runs.size(), characters) << "at " << dpi << " DPI, " << text.size() << " units";
-      // Drawn from the unit 10 on, within the measured width (a pixel of slack
-      // each side for the rounding of the mapping).
-      const int left = 10 * dpi / BaseDpi, right = (10 + size.Width) * dpi / BaseDpi;
-      EXPECT_GE(runs.front().first, left - 1) << dpi;
-      EXPECT_LE(runs.back().second, right + 1) << dpi;
-      EXPECT_GT(runs.front().second - runs.front().first, 4 * dpi / BaseDpi) << "no glyph or box at " << dpi;
+      ASSERT_EQ(runs.size(), characters) << height << " px, " << text.size() << " units";
+      // Drawn from the pixel 10 on, within the measured width.
+      EXPECT_GE(runs.front().first, 10 - size.InkBefore) << height;
+      EXPECT_LE(runs.back().second, 10 + size.Width + size.InkAfter) << height;
+      EXPECT_GT(runs.front().second - runs.front().first, height / 5) << "no glyph or box at " << height;
       EXPECT_EQ(tally.Created, tally.Deleted);
     }
   }

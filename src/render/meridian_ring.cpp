@@ -2,7 +2,6 @@
 // green band, the advice lines beside each disc.
 #include "picture.h"
 
-#include "dial_geometry.h"
 #include "picture_places.h"
 #include "screen_texts.h"
 
@@ -13,65 +12,53 @@ namespace {
 bool NameOnRight(int i) { return i >= 4 && i <= 8; }
 bool AdviceOnRight(int i) { return i >= 3 && i <= 9; }
 
-std::int32_t SideX(bool right, Point disc, TextExtent size) {
-  return right ? disc.X + 30 : disc.X - 30 - size.Width;
+std::int32_t SideX(const PictureFrame& frame, bool right, Point disc, TextExtent size) {
+  return right ? frame.X(disc.X + 30) : frame.X(disc.X - 30) - size.Width;
 }
 
 }  // namespace
 
-Point RingTextPlace(int i, RingText what, int line, Point disc, TextExtent size) {
+Point RingTextPlace(const PictureFrame& frame, int i, RingText what, int line, Point disc, TextExtent size) {
   const std::int32_t h = size.Height;
+  const std::int32_t y = frame.Y(disc.Y);
   if (what == RingText::Advice) {
-    const std::int32_t x = SideX(AdviceOnRight(i), disc, size);
-    if (i == 3) return {x, disc.Y + (line + 2) * h};
-    if (i == 9) return {x, disc.Y - (4 - line) * h};
-    return {x, disc.Y + line * h};
+    const std::int32_t x = SideX(frame, AdviceOnRight(i), disc, size);
+    if (i == 3) return {x, y + (line + 2) * h};
+    if (i == 9) return {x, y - (4 - line) * h};
+    return {x, y + line * h};
   }
-  const std::int32_t x = SideX(NameOnRight(i), disc, size);
+  const std::int32_t x = SideX(frame, NameOnRight(i), disc, size);
   const bool name = what == RingText::Name;
-  if (i == 3) return {x, disc.Y + (name ? 2 : 3) * h};
-  if (i == 9) return {x, disc.Y - (name ? 4 : 3) * h};
-  return {x, disc.Y - (name ? 2 : 1) * h};
+  if (i == 3) return {x, y + (name ? 2 : 3) * h};
+  if (i == 9) return {x, y - (name ? 4 : 3) * h};
+  return {x, y - (name ? 2 : 1) * h};
 }
 
-void PaintMeridianRing(Canvas& canvas, Point centre, const ModelFrame& frame, bool rus) {
+void PaintMeridianRing(Canvas& canvas, const PictureLayout& layout, const ModelFrame& frame) {
   for (int i = 0; i < MeridianCount; ++i) {
     const int k = TableIndexOfRing(i);
-    const Point p = HourPoint(centre, i, 12, RingRadius);
+    const RingPlace& place = layout.Ring[i];
 
-    canvas.SelectFont(RingFont);
+    canvas.SelectFont(layout.Fonts.Ring);
     canvas.SetTextColor(Black);
-    canvas.SelectPen({1, Black});
+    canvas.SelectPen({layout.Frame.PenWidth(1), Black});
     canvas.SelectBrush(MeridianColor[k]);
-    canvas.Ellipse(CircleBox(p, DiscRadius));
-
-    const TextExtent codeSize = canvas.MeasureText(MeridianCode[k]);
-    canvas.Text({p.X - codeSize.Width / 2, p.Y - 22}, MeridianCode[k]);
+    canvas.Ellipse(place.Disc);
+    canvas.Text(place.Code.At, place.Code.Text);
 
     const std::int32_t level = frame.LevelAtRing[i];
     canvas.SelectBrush(LevelColor(level));
-    canvas.Ellipse({p.X - 15, p.Y - 6, p.X + 15, p.Y + 24});
+    canvas.Ellipse(place.Badge);
     const std::u16string percent = FormatPercent(level);
     const TextExtent percentSize = canvas.MeasureText(percent);
-    canvas.Text({p.X - percentSize.Width / 2, p.Y + 2}, percent);
+    canvas.Text({place.Centre.X - percentSize.Width / 2, place.PercentTop}, percent);
 
     canvas.SetTextColor(MeridianColor[k]);
-    const Text name = rus ? MeridianNameRu[k] : MeridianNameEn[k];
-    const TextExtent nameSize = canvas.MeasureText(name);
-    canvas.Text(RingTextPlace(i, RingText::Name, 0, p, nameSize), name);
+    canvas.Text(place.Name.At, place.Name.Text);
+    if (InGreenBand(level))
+      for (const PlacedText& line : place.Advice) canvas.Text(line.At, line.Text);
 
-    if (InGreenBand(level)) {
-      const auto lines = SplitAdviceLines(rus ? MeridianAdviceRu[k] : MeridianAdviceEn[k]);
-      for (std::size_t line = 0; line < lines.size(); ++line) {
-        const TextExtent lineSize = canvas.MeasureText(lines[line]);
-        canvas.Text(RingTextPlace(i, RingText::Advice, static_cast<int>(line), p, lineSize),
-                    lines[line]);
-      }
-    }
-
-    canvas.SelectFont(HintFont);
-    const Text hint = rus ? MeridianHintRu[k] : MeridianHintEn[k];
-    const TextExtent hintSize = canvas.MeasureText(hint);
-    canvas.Text(RingTextPlace(i, RingText::Hint, 0, p, hintSize), hint);
+    canvas.SelectFont(layout.Fonts.Hint);
+    canvas.Text(place.Hint.At, place.Hint.Text);
   }
 }

@@ -12,22 +12,29 @@
 
 namespace {
 
-const Point Centre{960, 540};
+// The ring of a 1920x1080 picture at 96 DPI: its centre at (960, 540).
+PictureLayout LayoutAt96(bool rus) {
+  PictureSettings settings;
+  settings.Rus = rus;
+  return StandInLayout(settings, {1920, 1080});
+}
 
 struct Ring {
   ModelFrame Frame;
   std::vector<TracedOp> Ops;
 };
 
-Ring PaintRing(TDateTime now, TDateTime birth, bool rus) {
+Ring PaintRing(const ModelFrame& frame, bool rus) {
   Ring ring;
-  ring.Frame = ComputeModelFrame(now, birth);
+  ring.Frame = frame;
   RecordingCanvas canvas;
   canvas.SetTransparentMode();  // as the frame leaves it
-  PaintMeridianRing(canvas, Centre, ring.Frame, rus);
+  PaintMeridianRing(canvas, LayoutAt96(rus), ring.Frame);
   ring.Ops = Trace(canvas.Ops());
   return ring;
 }
+
+Ring PaintRing(TDateTime now, TDateTime birth, bool rus) { return PaintRing(ComputeModelFrame(now, birth), rus); }
 
 // The operations of ring position I: from its disc up to the next one.
 std::vector<TracedOp> Position(const std::vector<TracedOp>& ops, int i) {
@@ -79,9 +86,7 @@ TEST(PaintMeridianRing, AdviceExactlyInTheGreenBandAndBadgesByBand) {
       {10, BandYellow, false}, {100, BandRed, false},  {31, BandGreen, true}};
   ModelFrame frame;
   for (int i = 0; i < 12; ++i) frame.LevelAtRing[i] = cases[i].level;
-  RecordingCanvas canvas;
-  PaintMeridianRing(canvas, Centre, frame, false);
-  const auto ops = Trace(canvas.Ops());
+  const auto ops = PaintRing(frame, false).Ops;
   for (int i = 0; i < 12; ++i) {
     const auto position = Position(ops, i);
     EXPECT_EQ(OfKind(position, OpKind::Ellipse)[1].State.Brush, cases[i].badge) << cases[i].level;
@@ -146,7 +151,9 @@ TEST(RingTextPlace, SidesAndRowsByPosition) {
       {10, RingText::Name, 0, {430, 470}},
   };
   for (const PlaceCase& c : cases)
-    EXPECT_EQ(RingTextPlace(c.position, c.what, c.line, {500, 500}, {40, 15}), c.expected)
+    EXPECT_EQ(RingTextPlace(FrameAtDpi(1000, 1000, BaseDpi, BaseDpi), c.position, c.what, c.line, {500, 500},
+                            {40, 15}),
+              c.expected)
         << "position " << c.position << " kind " << int(c.what) << " line " << c.line;
 }
 

@@ -1,8 +1,9 @@
-// Times one full paint of the worked example at 1920x1080: under Windows with
-// GDI into a memory bitmap, split into the model, the texts and the rest, the
-// picture's fit to the screen at 96 DPI (where it fits at once) and at 144 DPI
-// (where the scale is searched for), and the paint of a cover window of that
-// size with stars; natively into the recording canvas.
+// Times the picture of the worked example at 1920x1080: its layout at 96 and
+// at 144 DPI (where the scale is searched for), a minute's repaint of a
+// laid-out picture against a bare replay of its own drawing operations, the
+// model's share of it, and the paint of a cover window of that size with
+// stars. Under Windows with GDI into a memory bitmap; natively into the
+// recording canvas, measured by its stand-in.
 //   paint_bench [--paints N]   (default 60)
 #include <algorithm>
 #include <chrono>
@@ -13,9 +14,8 @@
 #include <vector>
 
 #include "cover_picture.h"
-#include "picture.h"
-#include "picture_fit.h"
 #include "recording_canvas.h"
+#include "screen_picture.h"
 
 #ifdef _WIN32
 #include "gdi_canvas.h"
@@ -34,139 +34,111 @@ double Median(std::vector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// Passes everything on and adds up the time spent measuring and drawing text.
-class TextTimer final : public Canvas {
-public:
-  explicit TextTimer(Canvas& target) : target_(target) {}
-  Clock::duration Spent{};
-
-  void SelectPen(const PenSpec& pen) override { target_.SelectPen(pen); }
-  void SelectBrush(Colour colour) override { target_.SelectBrush(colour); }
-  void SelectFont(const FontSpec& font) override { target_.SelectFont(font); }
-  void SetTextColor(Colour colour) override { target_.SetTextColor(colour); }
-  void SetTransparentMode() override { target_.SetTransparentMode(); }
-  void Rectangle(const Box& box) override { target_.Rectangle(box); }
-  void Ellipse(const Box& box) override { target_.Ellipse(box); }
-  void Arc(const Box& box, Point start, Point end) override { target_.Arc(box, start, end); }
-  void MoveTo(Point p) override { target_.MoveTo(p); }
-  void LineTo(Point p) override { target_.LineTo(p); }
-  void Text(Point p, std::u16string_view text) override {
-    const auto start = Clock::now();
-    target_.Text(p, text);
-    Spent += Clock::now() - start;
-  }
-  TextExtent MeasureText(std::u16string_view text) override {
-    const auto start = Clock::now();
-    const TextExtent size = target_.MeasureText(text);
-    Spent += Clock::now() - start;
-    return size;
-  }
-
-private:
-  Canvas& target_;
-};
-
-ScreenInputs WorkedExample() {
-  ScreenInputs in;
-  in.Width = 1920;
-  in.Height = 1080;
-  in.ShowStars = true;
-  in.UserName = u"Anna";
-  in.BirthMoment = EncodeDate(1985, 7, 1) + EncodeTime(8, 30, 0, 0);
-  in.Now = EncodeDate(2021, 7, 10) + EncodeTime(9, 40, 0, 0);
-  return in;
-}
-
-template <class Paint>
-std::vector<double> Time(int paints, Paint paint) {
+template <class Work>
+double MedianMs(int times, Work work) {
   std::vector<double> ms;
-  for (int i = 0; i < paints; ++i) {
+  for (int i = 0; i < times; ++i) {
     const auto start = Clock::now();
-    paint(i);
+    work(i);
     ms.push_back(Ms(Clock::now() - start));
   }
-  return ms;
+  return Median(ms);
 }
+
+PictureSettings WorkedSettings() {
+  PictureSettings s;
+  s.UserName = u"Anna";
+  s.BirthMoment = EncodeDate(1985, 7, 1) + EncodeTime(8, 30, 0, 0);
+  return s;
+}
+
+const TDateTime WorkedNow = EncodeDate(2021, 7, 10) + EncodeTime(9, 40, 0, 0);
+
+// The canvas the bench draws on, and the wait for its drawing to land.
+#ifdef _WIN32
+constexpr const char* Target = "GDI into a memory bitmap";
+struct Surface {
+  MemorySurface Memory{1920, 1080};
+  GdiTally Tally;
+  std::unique_ptr<Canvas> Make() { return std::make_unique<GdiCanvas>(Memory.Dc(), Tally); }
+  static void Flush() { GdiFlush(); }
+  bool Clean() const { return Tally.Created == Tally.Deleted; }
+};
+#else
+constexpr const char* Target = "the recording canvas";
+struct Surface {
+  static std::unique_ptr<Canvas> Make() { return std::make_unique<RecordingCanvas>(); }
+  static void Flush() {}
+  static bool Clean() { return true; }
+};
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
   int paints = 60;
   if (argc == 3 && std::strcmp(argv[1], "--paints") == 0) paints = std::max(1, std::atoi(argv[2]));
-  ScreenInputs in = WorkedExample();
+  const PictureSettings settings = WorkedSettings();
+  Surface surface;
 
-  const double model = Median(Time(paints, [&](int) {
-    volatile float keep = ComputeModelFrame(in.Now, in.BirthMoment).Scan.LowerLast[0];
-    (void)keep;
-  }));
-
-#ifdef _WIN32
-  MemorySurface surface(in.Width, in.Height);
-  GdiTally tally;
-  const auto gdiPaint = [&](int i) {
-    in.StarSeed = static_cast<std::uint32_t>(i);
-    GdiCanvas canvas(surface.Dc(), tally);
-    PaintScreen(canvas, in);
-    GdiFlush();
+  // The first layout at a scale finds no glyph of its sizes made yet.
+  const auto layoutAt = [&](std::int32_t dpi) {
+    PictureLayout layout;
+    const double first = MedianMs(1, [&](int) {
+      const auto canvas = surface.Make();
+      layout = LayOutPicture(settings, {1920, 1080, dpi}, *canvas);
+    });
+    const double ms = MedianMs(paints, [&](int) {
+      const auto canvas = surface.Make();
+      layout = LayOutPicture(settings, {1920, 1080, dpi}, *canvas);
+    });
+    std::printf("Layout at 1920x1080 and %d DPI, median of %d: %.2f ms, the first %.2f ms (drawn at %d DPI)\n",
+                dpi, paints, ms, first, layout.Dpi);
   };
-  Time(3, gdiPaint);  // fonts and glyph caches warm
-  const double total = Median(Time(paints, gdiPaint));
-  std::vector<double> texts;
-  Time(paints, [&](int i) {
-    in.StarSeed = static_cast<std::uint32_t>(i);
-    GdiCanvas gdi(surface.Dc(), tally);
-    TextTimer timer(gdi);
-    PaintScreen(timer, in);
-    GdiFlush();
-    texts.push_back(Ms(timer.Spent));
+  layoutAt(96);
+  layoutAt(144);
+
+  ScreenPicture picture;
+  {
+    const auto canvas = surface.Make();
+    picture.LayOut(settings, {1920, 1080}, *canvas);
+  }
+  const auto repaint = [&](int i) {
+    const auto canvas = surface.Make();
+    picture.Paint(*canvas, {WorkedNow, static_cast<std::uint32_t>(i)});
+    Surface::Flush();
+  };
+  MedianMs(3, repaint);  // fonts and glyph caches warm
+  const double paint = MedianMs(paints, repaint);
+
+  RecordingCanvas recording;
+  picture.Paint(recording, {WorkedNow, 1});
+  const double replay = MedianMs(paints, [&](int) {
+    const auto canvas = surface.Make();
+    Replay(recording.Ops(), *canvas);
+    Surface::Flush();
   });
-  const double text = Median(texts);
-  const auto fitAt = [&](std::int32_t dpi) {
-    return Median(Time(paints, [&](int) {
-      FitPictureFrame(in, in.Width, in.Height, dpi, dpi, [&](const PictureFrame& frame) {
-        return std::make_unique<GdiCanvas>(surface.Dc(), tally, frame);
-      });
-    }));
-  };
-  const double fit96 = fitAt(96), fit144 = fitAt(144);
-  // A cover window on a second monitor of the same size: the picture's 21 stars.
-  CoverInputs cover{in.Width, in.Height, true, CoverStarCount(std::int64_t{in.Width} * in.Height,
-                                                              std::int64_t{in.Width} * in.Height), 0};
-  const auto coverPaint = [&](int i) {
-    cover.StarSeed = static_cast<std::uint32_t>(i);
-    GdiCanvas canvas(surface.Dc(), tally);
-    PaintCover(canvas, cover);
-    GdiFlush();
-  };
-  Time(3, coverPaint);
-  const double coverTotal = Median(Time(paints, coverPaint));
-  std::printf("GDI paint 1920x1080 into a memory bitmap, median of %d: %.2f ms\n", paints, total);
-  std::printf("  model (phases, scan, levels): %.2f ms (%.0f%%)\n", model, 100 * model / total);
-  std::printf("  texts (measure and draw):     %.2f ms (%.0f%%)\n", text, 100 * text / total);
-  std::printf("  rest (shapes, objects, code): %.2f ms (%.0f%%)\n", total - model - text,
-              100 * (total - model - text) / total);
-  std::printf("Fit to 1920x1080 (measuring only), median of %d: %.2f ms at 96 DPI, %.2f ms at 144 DPI\n",
-              paints, fit96, fit144);
-  std::printf("Cover window 1920x1080 with %d stars, median of %d: %.2f ms\n", cover.StarCount, paints,
-              coverTotal);
-  std::printf("  objects made %llu, deleted %llu, failures %llu\n",
-              static_cast<unsigned long long>(tally.Created),
-              static_cast<unsigned long long>(tally.Deleted),
-              static_cast<unsigned long long>(tally.CreateFailures + tally.DeleteFailures +
-                                              tally.SelectFailures));
-  return tally.Created == tally.Deleted ? 0 : 1;
-#else
-  const double total = Median(Time(paints, [&](int i) {
-    in.StarSeed = static_cast<std::uint32_t>(i);
-    RecordingCanvas canvas;
-    PaintScreen(canvas, in);
-  }));
-  const double fit = Median(Time(paints, [&](int) {
-    FitPictureFrame(in, in.Width, in.Height, 144, 144,
-                    [](const PictureFrame&) { return std::make_unique<RecordingCanvas>(); });
-  }));
-  std::printf("Recording paint 1920x1080, median of %d: %.3f ms (model %.3f ms); fit at 144 DPI %.3f ms\n",
-              paints, total, model, fit);
-  return 0;
-#endif
+  const double model = MedianMs(paints, [&](int) {
+    volatile float keep = ComputeModelFrame(WorkedNow, settings.BirthMoment).Scan.LowerLast[0];
+    (void)keep;
+  });
+
+  PictureSettings starry = settings;
+  starry.ShowStars = true;
+  ScreenPicture cover;
+  const std::int64_t area = std::int64_t{1920} * 1080;
+  const double coverPaint = MedianMs(paints, [&](int i) {
+    const auto canvas = surface.Make();
+    cover.Paint(*canvas, starry, {1920, 1080, 96, PictureKind::Cover, CoverStarCount(area, area)},
+                {WorkedNow, static_cast<std::uint32_t>(i)});
+    Surface::Flush();
+  });
+
+  std::printf("Repaint of the laid-out picture into %s, median of %d: %.2f ms\n", Target, paints, paint);
+  std::printf("  bare replay of its %zu operations: %.2f ms (the repaint takes %.2fx)\n", recording.Ops().size(),
+              replay, paint / replay);
+  std::printf("  model (phases, scan, levels): %.2f ms\n", model);
+  std::printf("Cover window 1920x1080 with %d stars, median of %d: %.2f ms\n", CoverStarCount(area, area), paints,
+              coverPaint);
+  return surface.Clean() ? 0 : 1;
 }

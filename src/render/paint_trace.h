@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "picture.h"
 #include "recording_canvas.h"
 #include "text_utf.h"
 
@@ -40,6 +41,20 @@ inline std::vector<TracedOp> Trace(const std::vector<DrawOp>& ops) {
     }
   }
   return out;
+}
+
+// The layout made with the recording's stand-in measure (a fixed advance per
+// character: see RecordingCanvas).
+inline PictureLayout StandInLayout(const PictureSettings& settings, const PictureTarget& target) {
+  RecordingCanvas measure;
+  return LayOutPicture(settings, target, measure);
+}
+
+// The paint of a layout at a moment, traced.
+inline std::vector<TracedOp> PaintTraced(const PictureLayout& layout, const ClockReading& clock) {
+  RecordingCanvas canvas;
+  PaintScreen(canvas, layout, clock);
+  return Trace(canvas.Ops());
 }
 
 inline std::vector<TracedOp> OfKind(const std::vector<TracedOp>& ops, OpKind kind) {

@@ -1,45 +1,45 @@
-// The order of the whole paint and the drawing state of each step.
+// The order of the whole paint and the drawing state of each step. Everything
+// placed by the layout is drawn where it says; only the texts of the moment
+// (the date, the clock and the levels) are measured here, to be centred.
 #include "picture.h"
 
 #include "dial_geometry.h"
 #include "picture_ground.h"
 #include "picture_places.h"
 #include "screen_texts.h"
-#include "star_field.h"
 
 namespace {
 
-void PaintDial(Canvas& canvas, Point c) {
-  canvas.SelectFont(LabelFont);
+void PaintDial(Canvas& canvas, const PictureLayout& layout) {
+  const PictureFrame& f = layout.Frame;
+  const Point c = layout.CentreUnit;
+  canvas.SelectFont(layout.Fonts.Label);
   canvas.SetTextColor(White);
-  canvas.SelectPen({1, DialColour});
+  canvas.SelectPen({f.PenWidth(1), DialColour});
   // Still the background brush: the disc covers the stars that fell inside it.
-  canvas.Ellipse(CircleBox(c, DialRadius));
+  canvas.Ellipse(f.Of(CircleBox(c, DialRadius)));
   canvas.SelectBrush(DialColour);
   canvas.SetTransparentMode();
   for (int i = 1; i <= 24; ++i) {
     const Point p = HourPoint(c, i, 24, DialRadius);
-    canvas.MoveTo(c);
-    canvas.LineTo(p);
-    canvas.Ellipse(CircleBox(p, SpokeCircleRadius));
-    const std::u16string label = TwoDigits(24 - i);
-    canvas.Text(LabelPlace(p, canvas.MeasureText(label)), label);
+    canvas.MoveTo(f.At(c));
+    canvas.LineTo(f.At(p));
+    canvas.Ellipse(f.Of(CircleBox(p, SpokeCircleRadius)));
+    const PlacedText& label = layout.Labels[i - 1];
+    canvas.Text(label.At, label.Text);
   }
 }
 
-void PaintCentred(Canvas& canvas, const ScreenInputs& in, std::u16string_view text) {
-  const TextExtent size = canvas.MeasureText(text);
-  canvas.Text({(in.Width - size.Width) / 2, (in.Height - size.Height) / 2}, text);
-}
-
-void PaintArcs(Canvas& canvas, Point c, const MeridianScan& scan) {
+void PaintArcs(Canvas& canvas, const PictureLayout& layout, const MeridianScan& scan) {
+  const PictureFrame& f = layout.Frame;
+  const Point c = layout.CentreUnit;
   for (int k = 0; k < MeridianCount; ++k) {
-    canvas.SelectPen({5, MeridianColor[k]});
+    canvas.SelectPen({f.PenWidth(5), MeridianColor[k]});
     const int r = 110 + 10 * k;
-    const Box box{c.X - r, c.Y - r, c.X + r, c.Y + r};
+    const Box box = f.Of({c.X - r, c.Y - r, c.X + r, c.Y + r});
     // Arcs run counterclockwise, backwards in time: each one covers the minutes
     // from its end point up to its start point.
-    const auto at = [&](float minute) { return TimePoint(c, minute, r); };
+    const auto at = [&](float minute) { return f.At(TimePoint(c, minute, r)); };
     if (scan.UpperFirst[k] > 0) {
       canvas.Arc(box, at(scan.UpperMirror[k]), at(scan.LowerMirror[k]));
       canvas.Arc(box, at(scan.LowerLast[k]), at(scan.UpperFirst[k]));
@@ -49,55 +49,64 @@ void PaintArcs(Canvas& canvas, Point c, const MeridianScan& scan) {
   }
 }
 
-void PaintHand(Canvas& canvas, Point c, int minuteNow) {
+void PaintHand(Canvas& canvas, const PictureLayout& layout, int minuteNow) {
+  const PictureFrame& f = layout.Frame;
+  const Point c = layout.CentreUnit;
   const Point p = TimePoint(c, static_cast<float>(minuteNow), DialRadius);
   canvas.SelectBrush(White);
-  canvas.SelectPen({1, White});
-  canvas.MoveTo(c);
-  canvas.LineTo(p);
-  canvas.Ellipse({p.X - 3, p.Y - 3, p.X + 3, p.Y + 3});
+  canvas.SelectPen({f.PenWidth(1), White});
+  canvas.MoveTo(f.At(c));
+  canvas.LineTo(f.At(p));
+  canvas.Ellipse(f.Of({p.X - 3, p.Y - 3, p.X + 3, p.Y + 3}));
 }
 
-void PaintDateAndClock(Canvas& canvas, const ScreenInputs& in, Point c,
-                       const DateTimeParts& now) {
-  canvas.SelectFont(DateFont);
+void PaintDateAndClock(Canvas& canvas, const PictureLayout& layout, const DateTimeParts& now) {
+  canvas.SelectFont(layout.Fonts.Date);
   canvas.SetTextColor(White);
-  const std::u16string date = FormatShortDate(now.date, in.Rus);
-  canvas.Text(DatePlace(in.Width, c, canvas.MeasureText(date)), date);
+  const std::u16string date = FormatShortDate(now.date, layout.Settings.Rus);
+  canvas.Text(DatePlace(layout.Frame, layout.CentreUnit, canvas.MeasureText(date)), date);
 
-  canvas.SelectFont(ClockFont);
+  canvas.SelectFont(layout.Fonts.Clock);
   canvas.SetTextColor(White);
-  const std::u16string clock = FormatClock(now.time, in.TimeSeparator);
-  canvas.Text(ClockPlace(in.Width, c, canvas.MeasureText(clock)), clock);
+  const std::u16string clock = FormatClock(now.time, layout.Settings.TimeSeparator);
+  canvas.Text(ClockPlace(layout.Frame, layout.CentreUnit, canvas.MeasureText(clock)), clock);
 }
 
-void PaintFrameTexts(Canvas& canvas, const ScreenInputs& in) {
-  canvas.SelectFont(FrameTextFont);
+void PaintFrameTexts(Canvas& canvas, const PictureLayout& layout) {
+  canvas.SelectFont(layout.Fonts.FrameText);
   canvas.SetTextColor(FrameTextColour);
   canvas.SetTransparentMode();
-  for (const FrameText which : FrameTexts) {
-    const std::u16string text = FrameTextOf(which, in);
-    canvas.Text(FrameTextPlace(which, in.Width, in.Height, canvas.MeasureText(text)), text);
-  }
+  for (const PlacedText* text : {&layout.CloseHint, &layout.PersonName, &layout.PersonRest, &layout.Site,
+                                 &layout.Title})
+    if (!text->Text.empty()) canvas.Text(text->At, text->Text);
 }
 
 }  // namespace
 
-void PaintScreen(Canvas& canvas, const ScreenInputs& in) {
-  PaintBackground(canvas, in.Width, in.Height);
-  // The scan is recomputed on every paint; it is cheap next to the drawing.
-  const ModelFrame frame = ComputeModelFrame(in.Now, in.BirthMoment);
-  if (in.ShowStars && !in.IsPreview) PaintStarField(canvas, in.Width, in.Height, in.StarSeed, StarCount);
+void PaintScreen(Canvas& canvas, const PictureLayout& layout, const ClockReading& clock) {
+  DayScan days;
+  PaintScreen(canvas, layout, clock, days);
+}
 
-  const Point c = DialCentre(in.Width, in.Height);
-  PaintDial(canvas, c);
-  if (in.IsPreview) {
-    PaintCentred(canvas, in, PreviewCaption);
+void PaintScreen(Canvas& canvas, const PictureLayout& layout, const ClockReading& clock, DayScan& days) {
+  const PictureFrame& f = layout.Frame;
+  PaintBackground(canvas, f.PixelWidth, f.PixelHeight);
+  const bool ground = layout.Target.Kind == PictureKind::Cover;
+  const bool preview = layout.Target.Kind == PictureKind::Preview;
+  if (layout.Settings.ShowStars && !preview)
+    PaintStarField(canvas, f.PixelWidth, f.PixelHeight, clock.StarSeed, layout.Target.Stars);
+  if (ground) return;
+
+  PaintDial(canvas, layout);
+  if (preview) {
+    canvas.Text(layout.Caption.At, layout.Caption.Text);
     return;
   }
-  PaintArcs(canvas, c, frame.Scan);
-  PaintHand(canvas, c, frame.MinuteNow);
-  PaintDateAndClock(canvas, in, c, DecodeDateTime(in.Now));
-  PaintMeridianRing(canvas, c, frame, in.Rus);
-  PaintFrameTexts(canvas, in);
+  // The levels are the minute's; the arcs' scan changes with the day alone.
+  const ModelFrame frame = ComputeModelFrame(clock.Now, layout.Settings.BirthMoment, days);
+  PaintArcs(canvas, layout, frame.Scan);
+  PaintHand(canvas, layout, frame.MinuteNow);
+  PaintDateAndClock(canvas, layout, DecodeDateTime(clock.Now));
+  PaintMeridianRing(canvas, layout, frame);
+  PaintFrameTexts(canvas, layout);
 }

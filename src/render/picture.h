@@ -1,28 +1,20 @@
 // The saver's picture: the frame, the dial, the arcs, the hand, the date, the
-// clock, the meridian ring and the frame texts, drawn in one pass onto a canvas.
+// clock, the meridian ring and the frame texts, drawn in one pass onto a
+// canvas from a layout made beforehand and the paint's reading of the clock.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "canvas.h"
 #include "level.h"
+#include "picture_layout.h"
 #include "tdatetime.h"
 
-// Everything one paint depends on, read once by the caller.
-struct ScreenInputs {
-  // The picture's size in units of a 96-DPI display (its pixels at 96 DPI); the
-  // canvas maps them onto the window at the display's scale.
-  std::int32_t Width = 0;
-  std::int32_t Height = 0;
-  bool IsPreview = false;
-  bool Rus = false;
-  bool ShowStars = false;
-  std::u16string UserName;
-  TDateTime BirthMoment = 0;
-  TDateTime Now = 0;  // the paint's one reading of the local clock
-  std::u16string TimeSeparator = u":";
-  std::uint32_t StarSeed = 0;  // new for every paint, taken from the clock
+// The paint's one reading of the local clock, and the seed of its stars (new
+// for every paint, taken from the clock).
+struct ClockReading {
+  TDateTime Now = 0;
+  std::uint32_t StarSeed = 0;
 };
 
 inline constexpr Colour BackgroundColour = 0x001E0000;
@@ -41,12 +33,17 @@ inline constexpr char16_t CloseHintEn[] = u"Close - any key";
 inline constexpr char16_t TitleRu[] = u"БИОРИТМЫ КВЕЛЛОРА";
 inline constexpr char16_t TitleEn[] = u"BIORHYTHS OF QUELLORA";
 
-void PaintScreen(Canvas& canvas, const ScreenInputs& inputs);
+// The picture of layout's kind at the moment of clock.
+void PaintScreen(Canvas& canvas, const PictureLayout& layout, const ClockReading& clock);
+// The same, the day's scan taken from days when it holds that day's.
+void PaintScreen(Canvas& canvas, const PictureLayout& layout, const ClockReading& clock, DayScan& days);
 
 // The twelve discs around the dial with their levels at the frame's minute.
-void PaintMeridianRing(Canvas& canvas, Point centre, const ModelFrame& frame, bool rus);
+void PaintMeridianRing(Canvas& canvas, const PictureLayout& layout, const ModelFrame& frame);
 
 // Where the name, the hint and advice line `line` of ring position I go, for a
-// text measured w by h, around the disc centre.
+// text measured w by h, about the disc whose centre is disc (in units), in
+// the frame's pixels: 30 units left or right of the centre, rows of h pixels.
 enum class RingText { Name, Hint, Advice };
-Point RingTextPlace(int ringPosition, RingText what, int line, Point disc, TextExtent size);
+Point RingTextPlace(const PictureFrame& frame, int ringPosition, RingText what, int line, Point disc,
+                    TextExtent size);

@@ -1,160 +1,217 @@
-// The fit of the picture to its window: its envelope measured at a candidate
-// scale, and the search for the largest scale whose envelope fits.
+// The fit of the picture to its window: the rule a layout is judged by, and
+// the search for the largest scale whose layout keeps it.
 #include "picture_fit.h"
 
-#include <cstdint>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <cstdio>
 #include <vector>
 
-#include "dial_geometry.h"
+#include "picture.h"
 #include "picture_places.h"
-#include "screen_texts.h"
 
 namespace {
 
-// The boxes of everything the fit judges, in the frame's units.
-struct Envelope {
-  std::vector<Box> Texts;  // every text but the frame texts
-  std::vector<Box> Discs;
-  std::vector<Box> Shapes;  // the dial and its spoke circles
-  std::vector<Box> FrameTextBoxes;
+struct Circle {
+  double X = 0, Y = 0, Radius = 0;
 };
 
-struct MeasuredText {
-  Canvas& Measure;
-  std::vector<Box>& Into;
-  // Measures text in the font selected last and keeps its box where place puts it.
-  template <typename Place>
-  void operator()(std::u16string_view text, Place place) {
-    const TextExtent size = Measure.MeasureText(text);
-    Into.push_back(TextBox(place(size), size));
-  }
+// The circle an ellipse box of the canvas draws: centred in its box.
+Circle CircleOf(const Box& b) {
+  return {(b.Left + b.Right) / 2.0, (b.Top + b.Bottom) / 2.0, (b.Right - b.Left) / 2.0};
+}
+
+struct JudgedText {
+  Box Ink;
+  std::int32_t Before = 0, After = 0;  // the overhangs within Ink
+  int Group = 0;  // texts of one group stand together by design
+  bool InDial = false;  // spoke labels, the date and the clock
 };
 
-void AddDialAndCentre(Envelope& e, const ScreenInputs& in, std::int32_t width, Point c, Canvas& measure) {
-  MeasuredText add{measure, e.Texts};
-  e.Shapes.push_back(CircleBox(c, DialRadius));
-  measure.SelectFont(LabelFont);
-  for (int i = 1; i <= 24; ++i) {
-    const Point p = HourPoint(c, i, 24, DialRadius);
-    e.Shapes.push_back(CircleBox(p, SpokeCircleRadius));
-    add(TwoDigits(24 - i), [&](TextExtent size) { return LabelPlace(p, size); });
-  }
-  const DateTimeParts now = DecodeDateTime(in.Now);
-  measure.SelectFont(DateFont);
-  add(FormatShortDate(now.date, in.Rus), [&](TextExtent size) { return DatePlace(width, c, size); });
-  measure.SelectFont(ClockFont);
-  add(FormatClock(now.time, in.TimeSeparator), [&](TextExtent size) { return ClockPlace(width, c, size); });
+JudgedText Judged(const PlacedText& t, int group, bool inDial = false) {
+  return {t.Ink(), t.Size.InkBefore, t.Size.InkAfter, group, inDial};
 }
 
-// Every disc with its name and hint, and its advice lines whatever the level,
-// so that the fit stays the same from minute to minute. Two fonts in all: the
-// names and advice first, then the hints.
-void AddRing(Envelope& e, const ScreenInputs& in, Point c, Canvas& measure) {
-  MeasuredText add{measure, e.Texts};
-  const auto disc = [&](int i) { return HourPoint(c, i, 12, RingRadius); };
-  measure.SelectFont(RingFont);
-  for (int i = 0; i < MeridianCount; ++i) {
-    const int k = TableIndexOfRing(i);
-    const Point p = disc(i);
-    e.Discs.push_back(CircleBox(p, DiscRadius));
-    add(in.Rus ? MeridianNameRu[k] : MeridianNameEn[k],
-        [&](TextExtent size) { return RingTextPlace(i, RingText::Name, 0, p, size); });
-    const auto lines = SplitAdviceLines(in.Rus ? MeridianAdviceRu[k] : MeridianAdviceEn[k]);
-    for (std::size_t line = 0; line < lines.size(); ++line)
-      add(lines[line], [&](TextExtent size) {
-        return RingTextPlace(i, RingText::Advice, static_cast<int>(line), p, size);
-      });
-  }
-  measure.SelectFont(HintFont);
-  for (int i = 0; i < MeridianCount; ++i) {
-    const int k = TableIndexOfRing(i);
-    add(in.Rus ? MeridianHintRu[k] : MeridianHintEn[k],
-        [&](TextExtent size) { return RingTextPlace(i, RingText::Hint, 0, disc(i), size); });
-  }
+bool Inside(const Box& b, const PictureFrame& f) {
+  return b.Left >= EdgeRoom && b.Top >= EdgeRoom && b.Right <= f.PixelWidth - EdgeRoom &&
+         b.Bottom <= f.PixelHeight - EdgeRoom;
 }
 
-void AddFrameTexts(Envelope& e, const ScreenInputs& in, const PictureFrame& frame, Canvas& measure) {
-  MeasuredText add{measure, e.FrameTextBoxes};
-  measure.SelectFont(FrameTextFont);
-  for (const FrameText which : FrameTexts)
-    add(FrameTextOf(which, in),
-        [&](TextExtent size) { return FrameTextPlace(which, frame.Width, frame.Height, size); });
-}
-
-bool Inside(const Box& b, const PictureFrame& frame) {
-  return b.Left >= 0 && b.Top >= 0 && b.Right <= frame.Width && b.Bottom <= frame.Height;
-}
-
-// Right and bottom are exclusive: boxes that only touch do not overlap.
 bool Overlap(const Box& a, const Box& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
 
-bool AllInside(const std::vector<Box>& boxes, const PictureFrame& frame) {
-  for (const Box& b : boxes)
-    if (!Inside(b, frame)) return false;
-  return true;
+Box Grown(const Box& b, std::int32_t by) { return {b.Left - by, b.Top - by, b.Right + by, b.Bottom + by}; }
+
+struct Corner {
+  double X, Y;
+};
+
+double SquaredDistanceToSegment(const Circle& c, Corner a, Corner b) {
+  const double dx = b.X - a.X, dy = b.Y - a.Y;
+  const double length = dx * dx + dy * dy;
+  const double t = length > 0 ? std::clamp(((c.X - a.X) * dx + (c.Y - a.Y) * dy) / length, 0.0, 1.0) : 0.0;
+  const double x = a.X + t * dx - c.X, y = a.Y + t * dy - c.Y;
+  return x * x + y * y;
 }
 
-bool AnyOverlaps(const Box& box, const std::vector<Box>& others) {
-  for (const Box& other : others)
-    if (Overlap(box, other)) return true;
-  return false;
+// Whether a text's ink keeps at least gap from the circle. A letter reaches
+// past the advance where it leans: a slanted or hooked last letter at the
+// top, a first letter's tail at the bottom. So the ink is taken as the
+// four-sided shape from the advance at the top-left and bottom-right to the
+// overhangs at the top-right and bottom-left (a pixel column x covering x to x + 1).
+bool Clear(const Box& b, std::int32_t before, std::int32_t after, const Circle& c, std::int32_t gap) {
+  const Corner corners[] = {{double(b.Left + before), double(b.Top)},
+                            {double(b.Right), double(b.Top)},
+                            {double(b.Right - after), double(b.Bottom)},
+                            {double(b.Left), double(b.Bottom)}};
+  bool inside = true;
+  double nearest = 1e300;
+  for (int i = 0; i < 4; ++i) {
+    const Corner a = corners[i], z = corners[(i + 1) % 4];
+    // Clockwise on the screen (y down): the centre lies inside when it is on
+    // the inner side of every edge.
+    inside = inside && (z.X - a.X) * (c.Y - a.Y) - (z.Y - a.Y) * (c.X - a.X) >= 0;
+    nearest = std::min(nearest, SquaredDistanceToSegment(c, a, z));
+  }
+  const double reach = c.Radius + gap;
+  return !inside && nearest >= reach * reach;
 }
 
-std::int32_t RoundedRatio(std::int64_t value, std::int64_t numerator, std::int64_t denominator) {
-  return static_cast<std::int32_t>((value * numerator + denominator / 2) / denominator);
+bool Clear(const JudgedText& text, const Circle& c, std::int32_t gap) {
+  return Clear(text.Ink, text.Before, text.After, c, gap);
+}
+
+std::vector<JudgedText> TextsOf(const PictureLayout& l) {
+  std::vector<JudgedText> texts;
+  int group = 0;
+  // The texts of the dial, where the layout has them.
+  for (const PlacedText& label : l.Labels)
+    if (!label.Text.empty()) texts.push_back(Judged(label, group++, true));
+  // The date above the centre and the clock below it stand together by design.
+  const int dateAndClock = group++;
+  for (const Box& room : {l.DateRoom, l.ClockRoom})
+    if (room.Right > room.Left) texts.push_back({room, 0, 0, dateAndClock, true});
+  for (std::size_t i = 0; i < l.Ring.size(); ++i) {
+    const RingPlace& r = l.Ring[i];
+    const int nameSide = group++;
+    texts.push_back(Judged(r.Name, nameSide));
+    texts.push_back(Judged(r.Hint, nameSide));
+    // At the top and the bottom the advice stands on the other side of the disc.
+    const int adviceSide = i == 3 || i == 9 ? group++ : nameSide;
+    for (const PlacedText& line : r.Advice) texts.push_back(Judged(line, adviceSide));
+  }
+  for (const PlacedText* t : {&l.CloseHint, &l.Title, &l.Site}) texts.push_back(Judged(*t, group++));
+  // The person text's two runs stand side by side on one line: one text.
+  JudgedText person = Judged(l.PersonRest, group++);
+  if (!l.PersonName.Text.empty()) {
+    const Box name = l.PersonName.Ink();
+    person.Ink.Left = std::min(person.Ink.Left, name.Left);
+    person.Before = l.PersonName.Size.InkBefore;
+  }
+  texts.push_back(person);
+  return texts;
+}
+
+// How much smaller the part of the picture laid out about the centre (the
+// ring and its texts) must be to fit the room about the centre: within the
+// window's edges, and clear of the frame texts above and below what stands
+// under them.
+double RoomRatio(const PictureLayout& l) {
+  const PictureFrame& f = l.Frame;
+  const Point c = f.At(l.CentreUnit);
+  std::vector<Box> centred;
+  for (const RingPlace& r : l.Ring) {
+    centred.push_back(r.Disc);
+    centred.push_back(r.Name.Ink());
+    centred.push_back(r.Hint.Ink());
+    for (const PlacedText& line : r.Advice) centred.push_back(line.Ink());
+  }
+  double ratio = 1.0;
+  // have / need for a distance from the centre that must shrink to have.
+  const auto keep = [&](double have, double need) {
+    if (need > have && need > 0) ratio = std::min(ratio, std::max(have, 0.0) / need);
+  };
+  for (const Box& b : centred) {
+    keep(c.X - EdgeRoom, c.X - b.Left);
+    keep(f.PixelWidth - EdgeRoom - c.X, b.Right - c.X);
+    keep(c.Y - EdgeRoom, c.Y - b.Top);
+    keep(f.PixelHeight - EdgeRoom - c.Y, b.Bottom - c.Y);
+    for (const PlacedText* t : {&l.CloseHint, &l.Title, &l.PersonRest, &l.Site}) {
+      const Box text = t->Ink();
+      if (text.Right + TextGap <= b.Left || b.Right + TextGap <= text.Left) continue;
+      if (text.Bottom <= c.Y)
+        keep(c.Y - text.Bottom - TextGap, c.Y - b.Top);
+      else
+        keep(text.Top - TextGap - c.Y, b.Bottom - c.Y);
+    }
+  }
+  return ratio;
 }
 
 }  // namespace
 
-bool PictureFitsFrame(const ScreenInputs& inputs, const PictureFrame& frame, Canvas& measure) {
-  const Point c = DialCentre(frame.Width, frame.Height);
-  Envelope e;
-  AddDialAndCentre(e, inputs, frame.Width, c, measure);
-  AddRing(e, inputs, c, measure);
-  AddFrameTexts(e, inputs, frame, measure);
-  if (!AllInside(e.Texts, frame) || !AllInside(e.Discs, frame) || !AllInside(e.Shapes, frame) ||
-      !AllInside(e.FrameTextBoxes, frame))
-    return false;
-  // What is anchored to the centre keeps its layout at every scale; only the
-  // frame texts, anchored to the edges, can come to lie over it.
-  for (std::size_t i = 0; i < e.FrameTextBoxes.size(); ++i) {
-    const Box& text = e.FrameTextBoxes[i];
-    if (AnyOverlaps(text, e.Texts) || AnyOverlaps(text, e.Discs)) return false;
-    for (std::size_t j = i + 1; j < e.FrameTextBoxes.size(); ++j)
-      if (Overlap(text, e.FrameTextBoxes[j])) return false;
+bool ClearOfCircle(const PlacedText& text, const Box& circle, std::int32_t gap) {
+  return Clear(text.Ink(), text.Size.InkBefore, text.Size.InkAfter, CircleOf(circle), gap);
+}
+
+bool LayoutFits(const PictureLayout& l) {
+  const PictureFrame& f = l.Frame;
+  const Box dial = f.Of(CircleBox(l.CentreUnit, DialRadius + SpokeCircleRadius));
+  if (!Inside(dial, f)) return false;
+  std::vector<Circle> discs;
+  for (const RingPlace& r : l.Ring) {
+    if (!Inside(r.Disc, f)) return false;
+    discs.push_back(CircleOf(r.Disc));
+  }
+  const Circle dialCircle = CircleOf(dial);
+  const std::vector<JudgedText> texts = TextsOf(l);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const JudgedText& a = texts[i];
+    if (!Inside(a.Ink, f)) return false;
+    if (!a.InDial && !Clear(a, dialCircle, TextGap)) return false;
+    for (const Circle& disc : discs)
+      if (!Clear(a, disc, TextGap)) return false;
+    for (std::size_t j = i + 1; j < texts.size(); ++j) {
+      const JudgedText& b = texts[j];
+      if (a.Group != b.Group && Overlap(Grown(a.Ink, TextGap), b.Ink)) return false;
+    }
   }
   return true;
 }
 
-PictureFit FitPictureFrame(const ScreenInputs& inputs, std::int32_t pixelWidth, std::int32_t pixelHeight,
-                           std::int32_t dpiX, std::int32_t dpiY, const CanvasForFrame& canvasFor) {
-  if (dpiX <= 0) dpiX = BaseDpi;
-  if (dpiY <= 0) dpiY = BaseDpi;
-  // A candidate scales both sides alike; the display's own DPI gives its own frame.
-  const auto at = [&](std::int32_t dpi) -> PictureFit {
-    return {FrameAtDpi(pixelWidth, pixelHeight, dpi, RoundedRatio(dpiY, dpi, dpiX)), dpi};
-  };
-  const auto fits = [&](const PictureFit& candidate) {
-    const std::unique_ptr<Canvas> measure = canvasFor(candidate.Frame);
-    return measure && PictureFitsFrame(inputs, candidate.Frame, *measure);
-  };
-  const PictureFit display = at(dpiX);
-  if (inputs.IsPreview || pixelWidth <= 0 || pixelHeight <= 0 || dpiX <= MinFitDpi || fits(display))
-    return display;
-  // A smaller scale gives the picture more units while its layout about the
-  // centre stays the same, so whether it fits falls with the DPI: a bisection
-  // between a candidate that fits, or the floor, which is taken whether it
-  // fits or not, and one that does not.
-  PictureFit low = at(MinFitDpi);
-  std::int32_t high = dpiX;
-  while (high - low.Dpi > 1) {
-    const PictureFit middle = at(low.Dpi + (high - low.Dpi) / 2);
-    if (fits(middle))
-      low = middle;
-    else
-      high = middle.Dpi;
+PictureLayout LargestFitting(std::int32_t highest, const std::function<PictureLayout(std::int32_t dpi)>& layOutAt) {
+  PictureLayout first = layOutAt(highest);
+  if (highest <= MinFitDpi || LayoutFits(first)) return first;
+  // The picture's extent about the centre grows with the scale, and so does
+  // the room of its texts: whether it fits falls with the DPI. The first guess
+  // scales the failed layout down by how far its centred part overruns the
+  // room about the centre; from there a search between a DPI that fits (or
+  // the floor, taken whether it fits or not) and one that does not.
+  std::int32_t next = std::min(highest - 1, static_cast<std::int32_t>(std::floor(highest * RoomRatio(first))));
+  std::int32_t high = highest;
+  std::int32_t low = MinFitDpi;
+  std::optional<PictureLayout> best;
+  // Steps of 1, 2, 4, ... away from the guess, up while it fits and down
+  // while it does not; halving once the answer lies behind.
+  std::int32_t step = 1;
+  std::int32_t direction = 0;
+  bool galloping = true;
+  while (high - low > 1) {
+    const std::int32_t dpi = next > low && next < high ? next : low + (high - low) / 2;
+    PictureLayout candidate = layOutAt(dpi);
+    const std::int32_t now = LayoutFits(candidate) ? 1 : -1;
+    if (now > 0) {
+      low = dpi;
+      best = std::move(candidate);
+    } else {
+      high = dpi;
+    }
+    if (direction != 0 && now != direction) galloping = false;
+    direction = now;
+    next = galloping ? dpi + now * step : 0;
+    step *= 2;
   }
-  return low;
+  return best ? std::move(*best) : layOutAt(MinFitDpi);
 }

@@ -1,46 +1,40 @@
-// Picks the frame the saver's picture is drawn in, so that the whole picture
-// fits its window: the display's own scale where it fits, else the largest
-// scale at which it does. Portable: every front end (the Windows saver's
-// paint, the snapshot tool, a cairo front end) calls this with a canvas of its
-// own for measuring, and then draws PaintScreen in the frame it returns.
+// Whether a layout of the picture fits its window, and the search for the
+// largest scale at which it does. Portable: the layouts are made on whatever
+// canvas will draw them.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 
-#include "canvas.h"
-#include "display_scale.h"
-#include "picture.h"
+#include "picture_layout.h"
 
-// A canvas whose texts measure as they would when the picture is drawn in the
-// given frame (a GDI context mapped to it, a cairo context scaled to it, ...).
-// Only SelectFont and MeasureText are called on it; it may draw nowhere.
-using CanvasForFrame = std::function<std::unique_ptr<Canvas>(const PictureFrame& frame)>;
-
-// The smallest scale tried, in dots per inch: a half of 96-DPI size. A window
-// too small for the picture even there gets it at this scale.
+// The smallest scale tried, as a DPI (half of 96-DPI size): a window too small
+// for the picture even there gets it at this scale, cut off at its edges.
 inline constexpr std::int32_t MinFitDpi = 48;
 
-struct PictureFit {
-  PictureFrame Frame;
-  // The scale the frame was made at, as the DPI it gives FrameAtDpi across;
-  // the display's own (an unreadable one counts as 96) when the picture fits.
-  std::int32_t Dpi = BaseDpi;
-};
+// Room kept between texts of different places, and between a text and a disc
+// or the dial, in pixels.
+inline constexpr std::int32_t TextGap = 2;
+// Room kept free at the window's edges, in pixels: the black edge and two more.
+inline constexpr std::int32_t EdgeRoom = 3;
 
-// The frame for a window of pixelWidth by pixelHeight on a display of dpiX by
-// dpiY. The picture fits a frame when every disc, ring text (each position's
-// advice lines counted as if shown, so the scale does not change as they come
-// and go), spoke label, the date, the clock and the four frame texts lie inside
-// it, and no frame text lies over another text or a disc. Searched over whole
-// DPI from the display's down to MinFitDpi (below 96 for screens too small at
-// 96), texts measured with canvasFor's canvas of each candidate frame. The
-// preview and an empty window keep the display's frame. inputs give the texts
-// (language, name, birth moment, the moment, the time separator); their Width
-// and Height are not read.
-PictureFit FitPictureFrame(const ScreenInputs& inputs, std::int32_t pixelWidth, std::int32_t pixelHeight,
-                           std::int32_t dpiX, std::int32_t dpiY, const CanvasForFrame& canvasFor);
+// Whether a text's ink keeps at least gap pixels from the circle drawn in the
+// box circle. A letter reaches past the advance where it leans (a slanted or
+// hooked last letter at the top, a first letter's tail at the bottom), so the
+// ink is taken as the four-sided shape from the advance at the top-left and
+// bottom-right to the overhangs at the top-right and bottom-left.
+bool ClearOfCircle(const PlacedText& text, const Box& circle, std::int32_t gap);
 
-// Whether the picture fits frame by the rule above, texts measured with measure.
-bool PictureFitsFrame(const ScreenInputs& inputs, const PictureFrame& frame, Canvas& measure);
+// A layout fits when every text, disc and the dial (with its spoke circles)
+// lies inside the window, EdgeRoom in from its edges, and no text comes within
+// TextGap of another text, a disc or the dial. Texts that stand together by
+// design (the name, hint and advice column of one disc, each line right under
+// the one before, a descender of one line above an accent of the next; the
+// date above the centre and the clock below it) are not judged against one
+// another. The spoke labels, the date and the clock lie in the dial by design,
+// and are judged where the layout has them. The person text is judged as laid out.
+bool LayoutFits(const PictureLayout& layout);
+
+// The layout at the largest DPI from highest down to MinFitDpi that fits,
+// each candidate made by layOutAt; the floor's when none does.
+PictureLayout LargestFitting(std::int32_t highest, const std::function<PictureLayout(std::int32_t dpi)>& layOutAt);

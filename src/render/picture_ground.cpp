@@ -16,8 +16,8 @@ void PaintStarField(Canvas& canvas, std::int32_t width, std::int32_t height, std
   canvas.SetTransparentMode();
   StarRandom random(seed);
   for (int i = 0; i < count; ++i) {
-    const std::int32_t x = random.Below(width);
-    const std::int32_t y = random.Below(height);
+    const std::int32_t x = random.Pick(width);
+    const std::int32_t y = random.Pick(height);
     canvas.Text({x, y}, u"*");
   }
 }

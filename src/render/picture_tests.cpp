@@ -19,20 +19,24 @@ TDateTime Moment(int y, int mo, int d, int h, int mi) {
   return EncodeDate(y, mo, d) + EncodeTime(h, mi, 0, 0);
 }
 
-ScreenInputs WorkedExample() {
-  ScreenInputs in;
-  in.Width = 1920;
-  in.Height = 1080;
-  in.UserName = u"Anna";
-  in.BirthMoment = Moment(1985, 7, 1, 8, 30);
-  in.Now = Moment(2021, 7, 10, 9, 40);
+// What one paint depends on: the settings, the window and the clock.
+struct Scene {
+  PictureSettings Settings;
+  PictureTarget Target{1920, 1080};
+  ClockReading Clock;
+};
+
+Scene WorkedExample() {
+  Scene in;
+  in.Settings.ShowStars = false;
+  in.Settings.UserName = u"Anna";
+  in.Settings.BirthMoment = Moment(1985, 7, 1, 8, 30);
+  in.Clock.Now = Moment(2021, 7, 10, 9, 40);
   return in;
 }
 
-std::vector<TracedOp> Paint(const ScreenInputs& in) {
-  RecordingCanvas canvas;
-  PaintScreen(canvas, in);
-  return Trace(canvas.Ops());
+std::vector<TracedOp> Paint(const Scene& in) {
+  return PaintTraced(StandInLayout(in.Settings, in.Target), in.Clock);
 }
 
 std::vector<TracedOp> TextsSaying(const std::vector<TracedOp>& ops, std::u16string_view text) {
@@ -51,11 +55,9 @@ TEST(PaintScreen, BackgroundFirstWithTheDefaultPen) {
 }
 
 TEST(PaintScreen, PreviewIsTheDialAndACentredCaptionOnly) {
-  ScreenInputs in = WorkedExample();
-  in.IsPreview = true;
-  in.ShowStars = true;  // no stars in the preview all the same
-  in.Width = 152;
-  in.Height = 112;
+  Scene in = WorkedExample();
+  in.Target = {152, 112, BaseDpi, PictureKind::Preview};
+  in.Settings.ShowStars = true;  // no stars in the preview all the same
   const auto ops = Paint(in);
   std::vector<std::string> lines;
   for (const TracedOp& t : ops) lines.push_back(FormatOp(t.Op));
@@ -71,13 +73,13 @@ TEST(PaintScreen, PreviewIsTheDialAndACentredCaptionOnly) {
 }
 
 TEST(PaintScreen, TwentyOneStarsOnlyWhenAskedAndOutsideThePreview) {
-  ScreenInputs in = WorkedExample();
+  Scene in = WorkedExample();
   EXPECT_TRUE(TextsSaying(Paint(in), u"*").empty());
 
-  in.ShowStars = true;
+  in.Settings.ShowStars = true;
   std::set<std::pair<int, int>> places[2];
   for (std::uint32_t seed : {1u, 2u}) {
-    in.StarSeed = seed;
+    in.Clock.StarSeed = seed;
     const auto ops = Paint(in);
     const auto stars = TextsSaying(ops, u"*");
     ASSERT_EQ(stars.size(), 21u);
@@ -97,10 +99,10 @@ TEST(PaintScreen, TwentyOneStarsOnlyWhenAskedAndOutsideThePreview) {
 }
 
 TEST(PaintScreen, EmptyWindowPutsEverythingAtTheOrigin) {
-  ScreenInputs in = WorkedExample();
-  in.Width = 0;
-  in.Height = 0;
-  in.ShowStars = true;
+  Scene in = WorkedExample();
+  in.Target.PixelWidth = 0;
+  in.Target.PixelHeight = 0;
+  in.Settings.ShowStars = true;
   const auto ops = Paint(in);
   for (const TracedOp& s : TextsSaying(ops, u"*")) EXPECT_EQ(At(s.Op), (Point{0, 0}));
   EXPECT_EQ(BoxOf(OfKind(ops, OpKind::Ellipse)[0].Op), (Box{-240, -240, 240, 240}));
@@ -138,8 +140,8 @@ TEST(PaintScreen, HandPointsAtTheCurrentMinute) {
   const HandCase cases[] = {
       {0, {720, 539}}, {6, {960, 300}}, {12, {1199, 540}}, {18, {959, 779}}};
   for (const HandCase& c : cases) {
-    ScreenInputs in = WorkedExample();
-    in.Now = Moment(2021, 7, 10, c.hour, 0);
+    Scene in = WorkedExample();
+    in.Clock.Now = Moment(2021, 7, 10, c.hour, 0);
     const auto ops = Paint(in);
     const auto lines = OfKind(ops, OpKind::LineTo);
     ASSERT_EQ(lines.size(), 25u);  // 24 spokes and the hand
@@ -159,11 +161,11 @@ TEST(PaintScreen, HandPointsAtTheCurrentMinute) {
 }
 
 TEST(PaintScreen, ClockUsesTheSeparatorAndDateTheProgramsMonths) {
-  ScreenInputs in = WorkedExample();
-  in.TimeSeparator = u".";
-  in.Now = Moment(2020, 9, 5, 0, 0);
+  Scene in = WorkedExample();
+  in.Settings.TimeSeparator = u".";
+  in.Clock.Now = Moment(2020, 9, 5, 0, 0);
   for (bool rus : {false, true}) {
-    in.Rus = rus;
+    in.Settings.Rus = rus;
     const auto ops = Paint(in);
     const auto date = TextsSaying(ops, rus ? u"05 Сен 2020" : u"05 Sen 2020");
     ASSERT_EQ(date.size(), 1u) << rus;
@@ -179,31 +181,34 @@ TEST(PaintScreen, ClockUsesTheSeparatorAndDateTheProgramsMonths) {
 }
 
 TEST(PaintScreen, FrameTextsAtTheEdgesInGrey) {
-  ScreenInputs in = WorkedExample();
-  in.UserName = u"(specify in settings)";
-  in.BirthMoment = EncodeDate(2000, 1, 1);
+  Scene in = WorkedExample();
+  in.Settings.UserName = u"(specify in settings)";
+  in.Settings.BirthMoment = EncodeDate(2000, 1, 1);
   auto ops = Paint(in);
   auto texts = OfKind(ops, OpKind::Text);
-  ASSERT_GE(texts.size(), 4u);
-  const std::vector<TracedOp> frame(texts.end() - 4, texts.end());
+  ASSERT_GE(texts.size(), 5u);
+  // The person text comes in two runs: the name, then the rest after it.
+  const std::vector<TracedOp> frame(texts.end() - 5, texts.end());
   for (const TracedOp& t : frame) {
     EXPECT_EQ(t.State.TextColour, FrameTextColour);
     EXPECT_EQ(t.State.Font->Height, 20);
     EXPECT_FALSE(t.State.Font->Italic);
   }
   EXPECT_EQ(FormatOp(frame[0].Op), "Text 10 10 \"Close - any key\"");
-  EXPECT_EQ(FormatOp(frame[1].Op), "Text 10 1050 \"(specify in settings), 01.01.2000 00:00\"");
+  EXPECT_EQ(FormatOp(frame[1].Op), "Text 10 1050 \"(specify in settings)\"");
+  EXPECT_EQ(FormatOp(frame[2].Op), "Text 220 1050 \", 01.01.2000 00:00\"");
   const int siteWidth = static_cast<int>(SiteCornerText.size()) * 10;
-  EXPECT_EQ(At(frame[2].Op), (Point{1920 - siteWidth - 10, 1050}));
-  EXPECT_NE(FormatOp(frame[2].Op).find("\"WWW.EXAMPLE.ORG/QUELLORA\""), std::string::npos);
-  EXPECT_EQ(FormatOp(frame[3].Op), "Text 855 10 \"BIORHYTHS OF QUELLORA\"");
+  EXPECT_EQ(At(frame[3].Op), (Point{1920 - siteWidth - 10, 1050}));
+  EXPECT_NE(FormatOp(frame[3].Op).find("\"WWW.EXAMPLE.ORG/QUELLORA\""), std::string::npos);
+  EXPECT_EQ(FormatOp(frame[4].Op), "Text 855 10 \"BIORHYTHS OF QUELLORA\"");
 
-  in.Rus = true;
-  in.UserName.clear();
-  in.TimeSeparator = u"-";
+  // An empty name: the person text is the rest alone, beginning with ", ".
+  in.Settings.Rus = true;
+  in.Settings.UserName.clear();
+  in.Settings.TimeSeparator = u"-";
   texts = OfKind(Paint(in), OpKind::Text);
   EXPECT_EQ(texts[texts.size() - 4].Op.Str, u"Закрыть - любая клавиша");
-  EXPECT_EQ(texts[texts.size() - 3].Op.Str, u", 01.01.2000 00-00");
+  EXPECT_EQ(FormatOp(texts[texts.size() - 3].Op), "Text 10 1050 \", 01.01.2000 00-00\"");
   EXPECT_EQ(texts.back().Op.Str, u"БИОРИТМЫ КВЕЛЛОРА");
 }
 
@@ -214,9 +219,9 @@ TEST(PaintScreen, ArcsOnTheirCirclesCoveringTheGreenBand) {
   for (const TDateTime now : {Moment(2021, 7, 10, 9, 40), Moment(2021, 1, 1, 12, 0),
                               Moment(2021, 3, 30, 0, 0), Moment(2020, 12, 31, 23, 59),
                               Moment(2022, 10, 3, 5, 5)}) {
-    ScreenInputs in = WorkedExample();
-    in.Now = now;
-    const ModelFrame frame = ComputeModelFrame(in.Now, in.BirthMoment);
+    Scene in = WorkedExample();
+    in.Clock.Now = now;
+    const ModelFrame frame = ComputeModelFrame(in.Clock.Now, in.Settings.BirthMoment);
     const auto ops = Paint(in);
     const Point c{960, 540};
     for (int k = 0; k < MeridianCount; ++k) {

@@ -130,3 +130,25 @@ std::string FormatOps(const std::vector<DrawOp>& ops) {
   }
   return out;
 }
+
+void Replay(const std::vector<DrawOp>& ops, Canvas& canvas) {
+  const auto i32 = [](std::int64_t v) { return static_cast<std::int32_t>(v); };
+  for (const DrawOp& op : ops) {
+    const auto& a = op.Args;
+    switch (op.Kind) {
+      case OpKind::Pen: canvas.SelectPen({i32(a[0]), static_cast<Colour>(a[1])}); break;
+      case OpKind::Brush: canvas.SelectBrush(static_cast<Colour>(a[0])); break;
+      case OpKind::Font: canvas.SelectFont({i32(a[0]), a[1] != 0}); break;
+      case OpKind::TextColor: canvas.SetTextColor(static_cast<Colour>(a[0])); break;
+      case OpKind::BkMode: canvas.SetTransparentMode(); break;
+      case OpKind::Rectangle: canvas.Rectangle({i32(a[0]), i32(a[1]), i32(a[2]), i32(a[3])}); break;
+      case OpKind::Ellipse: canvas.Ellipse({i32(a[0]), i32(a[1]), i32(a[2]), i32(a[3])}); break;
+      case OpKind::Arc:
+        canvas.Arc({i32(a[0]), i32(a[1]), i32(a[2]), i32(a[3])}, {i32(a[4]), i32(a[5])}, {i32(a[6]), i32(a[7])});
+        break;
+      case OpKind::MoveTo: canvas.MoveTo({i32(a[0]), i32(a[1])}); break;
+      case OpKind::LineTo: canvas.LineTo({i32(a[0]), i32(a[1])}); break;
+      case OpKind::Text: canvas.Text({i32(a[0]), i32(a[1])}, op.Str); break;
+    }
+  }
+}

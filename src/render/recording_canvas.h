@@ -61,3 +61,7 @@ private:
 std::string FormatOp(const DrawOp& op);
 // The whole list, one line per operation, each ended by "\n".
 std::string FormatOps(const std::vector<DrawOp>& ops);
+
+// The operations done again, in order, on canvas: the bare cost of drawing a
+// picture whose every text is already placed.
+void Replay(const std::vector<DrawOp>& ops, Canvas& canvas);

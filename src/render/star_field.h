@@ -17,7 +17,7 @@ public:
   // A whole number from 0 to range - 1; a range of 0 (or less) gives 0. Every
   // call advances the generator: state = state * 1664525 + 1013904223 (mod 2^32),
   // the result is the top of state * range.
-  std::int32_t Below(std::int32_t range) {
+  std::int32_t Pick(std::int32_t range) {
     state_ = state_ * 1664525u + 1013904223u;
     if (range <= 0) return 0;
     return static_cast<std::int32_t>((static_cast<std::uint64_t>(state_) *

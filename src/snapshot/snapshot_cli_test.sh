@@ -41,28 +41,30 @@ run "$@" "${now[@]}" --list ops.txt
 grep -q '^Text [0-9]* [0-9]* "10 Jul 2021"$' ops.txt || fail "no date line"
 grep -q '^Text [0-9]* [0-9]* "09:40"$' ops.txt || fail "no clock line"
 grep -q '^Text 10 10 "Close - any key"$' ops.txt || fail "no close hint"
-grep -q '"(specify in settings), 01.07.1985 08:30"$' ops.txt || fail "no placeholder name"
+# The name and the rest of the person text are two runs, one after the other.
+grep -A1 '"(specify in settings)"$' ops.txt | grep -q '", 01.07.1985 08:30"$' || fail "no placeholder name"
 grep -q '"\*"$' ops.txt && fail "stars without --stars on"
 [[ -z $(ls ./*.partial 2>/dev/null) ]] || fail "temporary file left behind"
 
 run "$@" "${now[@]}" --stars on --lang ru --user 'Анна "Ш"' --list ops.txt
 [[ $rc == 0 ]] || fail "ru: exit code $rc: $err"
 [[ $(grep -c '^Text [0-9]* [0-9]* "\*"$' ops.txt) == 21 ]] || fail "not 21 stars"
-grep -q '"Анна \\"Ш\\", 01.07.1985 08:30"$' ops.txt || fail "no Russian user line"
+grep -A1 '"Анна \\"Ш\\""$' ops.txt | grep -q '", 01.07.1985 08:30"$' || fail "no Russian user line"
 grep -q '"10 Июл 2021"$' ops.txt || fail "no Russian date"
 
-# --size in pixels, the list in 96-DPI units: at 144 DPI 3840x2160 pixels hold 2560x1440 units,
-# where the whole picture fits at the display's scale...
-run "$@" "${now[@]}" --size 3840x2160 --dpi 144 --list ops.txt
+# The list is in the picture's pixels; the scale shows in the fonts (the
+# labels' Tahoma 15 comes first). 3840x2160 at 96 DPI draws the look of
+# 1920x1080 twice as large...
+run "$@" "${now[@]}" --size 3840x2160 --dpi 96 --list ops.txt
 [[ $rc == 0 ]] || fail "dpi: exit code $rc: $err"
-[[ $(sed -n 2p ops.txt) == "Rectangle 0 0 2560 1440" ]] || fail "dpi: second line: $(sed -n 2p ops.txt)"
-# ...while 1920x1080 pixels at 144 DPI, 1280x720 units, are too few for it: it
-# is drawn at a smaller scale, between 1 and 1.5, as the saver draws it there.
+[[ $(sed -n 2p ops.txt) == "Rectangle 0 0 3840 2160" ]] || fail "dpi: second line: $(sed -n 2p ops.txt)"
+[[ $(grep -m1 '^Font' ops.txt) == "Font 30 0" ]] || fail "dpi: first font: $(grep -m1 '^Font' ops.txt)"
+# ...while 1920x1080 pixels at 144 DPI are too few for the picture at 1.5
+# times: it is drawn at a smaller scale, more than 1, as the saver draws it there.
 run "$@" "${now[@]}" --size 1920x1080 --dpi 144 --list ops.txt
 [[ $rc == 0 ]] || fail "fitted: exit code $rc: $err"
-read -r _ _ _ units_wide units_high < <(sed -n 2p ops.txt)
-((units_wide > 1280 && units_wide < 1920 && units_high > 720 && units_high < 1080)) ||
-  fail "fitted: second line: $(sed -n 2p ops.txt)"
+read -r _ label_font _ < <(grep -m1 '^Font' ops.txt)
+((label_font > 15 && label_font < 22)) || fail "fitted: first font: $(grep -m1 '^Font' ops.txt)"
 
 if [[ $build == windows ]]; then
   run "$@" "${now[@]}" --size 33x20 --dpi 192 --image pic.bmp

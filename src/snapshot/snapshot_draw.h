@@ -1,13 +1,13 @@
-// How this build of quellora-snapshot draws: into a recording natively, with
-// GDI into an off-screen bitmap under Windows.
+// How this build of quellora-snapshot draws: natively through cairo, with the
+// hack's fonts, under Windows with GDI into an off-screen bitmap; either way a
+// recording in front of the canvas keeps the operations of the paint.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "display_scale.h"
 #include "picture.h"
-#include "picture_fit.h"
+#include "picture_layout.h"
 #include "recording_canvas.h"
 
 struct SnapshotPicture {
@@ -23,10 +23,10 @@ inline constexpr bool SnapshotDrawsImages =
     false;
 #endif
 
-// The frame the saver would draw the picture in on a window of width by height
-// pixels at dpi: the same fit, its texts measured as this build draws them.
-PictureFit FitSnapshot(const ScreenInputs& inputs, std::int32_t width, std::int32_t height, std::int32_t dpi);
-// inputs in the frame's units; an image has the frame's pixels.
-SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, const PictureFrame& frame, bool wantImage);
+// The picture the saver would show in a window of the target's pixels on a
+// display of its scale: laid out by the saver's rule, its texts measured as
+// this build draws them.
+SnapshotPicture DrawSnapshot(const PictureSettings& settings, const PictureTarget& target,
+                             const ClockReading& clock, bool wantImage);
 // ":" natively; the user's locale's time separator under Windows.
 std::u16string SnapshotTimeSeparator();

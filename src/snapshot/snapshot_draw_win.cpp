@@ -1,37 +1,30 @@
 // The Windows snapshot: GDI paints into an off-screen bitmap, and a recording
-// in front of it keeps the operations with GDI's own text measurements.
+// in front of it keeps the operations.
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 #include <stdexcept>
 
 #include "bmp_file.h"
 #include "gdi_canvas.h"
 #include "memory_surface.h"
+#include "screen_picture.h"
 #include "settings.h"
 #include "snapshot_draw.h"
 
-PictureFit FitSnapshot(const ScreenInputs& inputs, std::int32_t width, std::int32_t height, std::int32_t dpi) {
-  // Texts measure by the font and the mapping, not by the bitmap: one pixel
-  // is enough to measure on, whatever the picture's size.
-  MemorySurface surface(1, 1);
-  GdiTally tally;
-  return FitPictureFrame(inputs, width, height, dpi, dpi, [&](const PictureFrame& frame) {
-    return std::make_unique<GdiCanvas>(surface.Dc(), tally, frame);
-  });
-}
-
-SnapshotPicture DrawSnapshot(const ScreenInputs& inputs, const PictureFrame& frame, bool wantImage) {
+SnapshotPicture DrawSnapshot(const PictureSettings& settings, const PictureTarget& target,
+                             const ClockReading& clock, bool wantImage) {
   SnapshotPicture picture;
   try {
     // A 0 by 0 window still needs a bitmap of at least one pixel to draw into.
-    MemorySurface surface(std::max(frame.PixelWidth, 1), std::max(frame.PixelHeight, 1));
+    MemorySurface surface(std::max(target.PixelWidth, 1), std::max(target.PixelHeight, 1));
     GdiTally tally;
     {
-      GdiCanvas gdi(surface.Dc(), tally, frame);
+      GdiCanvas gdi(surface.Dc(), tally);
+      ScreenPicture screen;
+      screen.LayOut(settings, target, gdi);
       RecordingCanvas canvas(&gdi);
-      PaintScreen(canvas, inputs);
+      screen.Paint(canvas, clock);
       picture.Ops = canvas.Ops();
     }
     if (tally.Created != tally.Deleted || tally.CreateFailures || tally.DeleteFailures ||

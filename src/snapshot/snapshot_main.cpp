@@ -1,7 +1,6 @@
 // quellora-snapshot: draws the saver's picture for a given moment, without the
 // registry, and writes its operation list and (under Windows) its image.
 #include <cstdio>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -35,27 +34,18 @@ int RunSnapshot(const std::vector<std::string>& args) {
     return 0;
   }
 
-  ScreenInputs inputs;
-  inputs.IsPreview = options.Preview;
-  inputs.Rus = options.Rus;
-  inputs.ShowStars = options.Stars;
-  inputs.UserName = options.User ? *options.User : std::u16string(PlaceholderName(options.Rus));
-  inputs.BirthMoment = options.Birth;
-  inputs.Now = options.Now;
-  inputs.TimeSeparator = SnapshotTimeSeparator();
+  PictureSettings settings;
+  settings.Rus = options.Rus;
+  settings.ShowStars = options.Stars;
+  settings.UserName = options.User ? *options.User : std::u16string(PlaceholderName(options.Rus));
+  settings.BirthMoment = options.Birth;
+  settings.TimeSeparator = SnapshotTimeSeparator();
+  const PictureTarget target{options.Width, options.Height, options.Dpi,
+                             options.Preview ? PictureKind::Preview : PictureKind::Saver};
   // The same moment always gives the same stars, so snapshots can be compared.
-  inputs.StarSeed = FixedMomentStarSeed(options.Now);
-  // The saver's own choice of scale for a window of that size on that display.
-  PictureFrame frame;
-  try {
-    frame = FitSnapshot(inputs, options.Width, options.Height, options.Dpi).Frame;
-  } catch (const std::runtime_error& error) {
-    return Fail(std::string("quellora-snapshot: ") + error.what());
-  }
-  inputs.Width = frame.Width;
-  inputs.Height = frame.Height;
+  const ClockReading clock{options.Now, FixedMomentStarSeed(options.Now)};
 
-  const SnapshotPicture picture = DrawSnapshot(inputs, frame, options.Image.has_value());
+  const SnapshotPicture picture = DrawSnapshot(settings, target, clock, options.Image.has_value());
   if (!picture.Fault.empty()) return Fail("quellora-snapshot: " + picture.Fault);
   if (options.List) {
     const std::string error = WriteFileWhole(*options.List, FormatOps(picture.Ops));

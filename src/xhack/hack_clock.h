@@ -5,12 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "picture.h"
 #include "tdatetime.h"
-
-struct ClockReading {
-  TDateTime Now = 0;
-  std::uint32_t StarSeed = 0;
-};
 
 // The local wall clock, or the fixed moment of a test run (whose stars then
 // follow from the moment, as in a snapshot).

@@ -5,21 +5,9 @@
 
 #include "atomic_file.h"
 #include "cairo_canvas.h"
-#include "display_scale.h"
-#include "picture.h"
-#include "picture_fit.h"
 #include "recording_canvas.h"
 
 namespace {
-
-// The picture's frame for a window of these pixels on a display of this
-// scale, by the saver's own rule: the display's scale where the picture fits,
-// else the largest at which it does, texts measured as cairo draws them.
-PictureFrame HackFrame(const ScreenInputs& inputs, int width, int height, int dpi, const CairoFonts& fonts) {
-  return FitPictureFrame(inputs, width, height, dpi, dpi, [&](const PictureFrame& frame) {
-           return CairoCanvas::ForMeasuring(fonts, frame);
-         }).Frame;
-}
 
 // Whether the window keeps a pixel in 32 bits with red, green and blue in the
 // low three bytes, as cairo's RGB24 image does.
@@ -43,7 +31,7 @@ HackPainter::HackPainter(Display* display, const TargetWindow& target, const Cai
     : display_(display),
       fonts_(fonts),
       dpi_(dpi),
-      settings_(std::move(settings)),
+      settings_{std::move(settings)},
       listFile_(std::move(listFile)),
       target_(target),
       width_(target.Width),
@@ -90,28 +78,18 @@ void HackPainter::PutImage() {
 void HackPainter::Paint(const ClockReading& clock) {
   if (width_ <= 0 || height_ <= 0) return;
   cairo_surface_t* image = Image();
-
-  ScreenInputs inputs;
-  inputs.Rus = settings_.Rus;
-  inputs.ShowStars = settings_.ShowStars;
-  inputs.UserName = settings_.UserName;
-  inputs.BirthMoment = settings_.BirthMoment;
-  inputs.Now = clock.Now;
-  inputs.StarSeed = clock.StarSeed;
-  const PictureFrame frame = HackFrame(inputs, width_, height_, dpi_, fonts_);
-  inputs.Width = frame.Width;
-  inputs.Height = frame.Height;
-
   {
     CairoContext cr(cairo_create(image));
-    CairoCanvas canvas(cr.get(), fonts_, frame);
+    CairoCanvas canvas(cr.get(), fonts_);
+    // Laid out anew only for a new size: a minute's picture only draws.
+    picture_.LayOut(settings_, {width_, height_, dpi_}, canvas);
     if (listFile_) {
       RecordingCanvas recording(&canvas);
-      PaintScreen(recording, inputs);
+      picture_.Paint(recording, clock);
       // Whole or not at all: a test never reads half a listing.
       WriteFileWhole(*listFile_, FormatOps(recording.Ops()));
     } else {
-      PaintScreen(canvas, inputs);
+      picture_.Paint(canvas, clock);
     }
   }
   PutImage();

@@ -12,6 +12,7 @@
 #include "cairo_fonts.h"
 #include "cairo_owners.h"
 #include "hack_clock.h"
+#include "screen_picture.h"
 #include "settings.h"
 #include "x_image.h"
 #include "x_target.h"
@@ -36,7 +37,8 @@ private:
   Display* display_;
   const CairoFonts& fonts_;
   int dpi_;
-  Settings settings_;
+  PictureSettings settings_;  // the time separator is ":", as in the listings
+  ScreenPicture picture_;
   std::optional<std::string> listFile_;
   TargetWindow target_;
   int width_ = 0, height_ = 0;
