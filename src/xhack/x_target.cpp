@@ -91,7 +91,7 @@ bool WindowExists(Display* display, Window window) {
 std::variant<DisplayConnection, std::string> OpenDisplay(const HackOptions& options) {
   const char* name = options.Display ? options.Display->c_str() : nullptr;
   DisplayConnection display(XOpenDisplay(name));
-  if (!display) return "quellora: cannot open display \"" + std::string(XDisplayName(name)) + "\"";
+  if (!display) return "quellora: cannot open display " + QuotedValue(XDisplayName(name));
   return display;
 }
 
@@ -104,8 +104,7 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
   if (envApplies) {
     const auto id = ParseWindowId(saverWindowVariable);
     if (!id)
-      return "quellora: XSCREENSAVER_WINDOW: expected a window id, got \"" +
-             std::string(saverWindowVariable) + "\"";
+      return "quellora: XSCREENSAVER_WINDOW: expected a window id, got " + QuotedValue(saverWindowVariable);
     return Existing(display, *id, "quellora: XSCREENSAVER_WINDOW " + Hex(*id));
   }
   if (options.Target == HackTarget::Root) {
