@@ -14,7 +14,7 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils nsis
-  pkg-config libcairo2-dev libx11-dev libxext-dev xscreensaver valgrind lintian libxml2-utils
+  pkg-config libcairo2-dev libx11-dev libxext-dev xscreensaver valgrind lintian libxml2-utils strace
 )
 locales=(en_US.UTF-8 ru_RU.UTF-8 uk_UA.UTF-8 be_BY.UTF-8 de_DE.UTF-8 sv_SE.UTF-8)
 

@@ -121,7 +121,8 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
   // No background: the server then leaves exposed parts as they were until
   // the whole new picture arrives, instead of clearing them first.
   attributes.background_pixmap = None;
-  attributes.event_mask = ExposureMask | StructureNotifyMask;
+  // Keys and buttons close it, as its picture says.
+  attributes.event_mask = ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask;
   const Window window = XCreateWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
                                       CopyFromParent, InputOutput, CopyFromParent,
                                       CWBackPixmap | CWEventMask, &attributes);
@@ -130,7 +131,14 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
 }
 
 void ShowOwnWindow(Display* display, const TargetWindow& target) {
+  // Named for window managers old (WM_NAME, WM_CLASS) and new (_NET_WM_NAME).
   XStoreName(display, target.Id, "Quellora");
+  std::string name = "quellora", kind = "Quellora";
+  XClassHint hint{name.data(), kind.data()};
+  XSetClassHint(display, target.Id, &hint);
+  XChangeProperty(display, target.Id, XInternAtom(display, "_NET_WM_NAME", False),
+                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(kind.data()), static_cast<int>(kind.size()));
   Atom close = XInternAtom(display, "WM_DELETE_WINDOW", False);
   XSetWMProtocols(display, target.Id, &close, 1);
   XMapWindow(display, target.Id);

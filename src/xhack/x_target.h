@@ -31,11 +31,13 @@ std::variant<DisplayConnection, std::string> OpenDisplay(const HackOptions& opti
 // passed in) unless -window was asked for, else the (virtual) root for -root,
 // else a new window of the hack's own, not yet mapped. A window that does not
 // exist, or an id that does not read, is the one-line reason. Selects the
-// events the hack needs: exposure and structure (resize, destruction).
+// events the hack needs: exposure and structure (resize, destruction), and on
+// its own window keys and buttons (the input of another's belongs to it).
 std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackOptions& options,
                                                    const char* saverWindowVariable);
 
-// Maps the hack's own window and names it; it can be closed by the window manager.
+// Maps the hack's own window and names it ("Quellora", of the class quellora,
+// Quellora); it can be closed by the window manager.
 void ShowOwnWindow(Display* display, const TargetWindow& target);
 // The window manager's close message of the hack's own window.
 bool IsCloseRequest(Display* display, const XEvent& event);

@@ -4,7 +4,8 @@
 #   hack_e2e.sh CASE WORK HACK TEST_WINDOW
 # CASE: windows (the picture against the Windows one), ends (bad arguments,
 # signals, a destroyed window), minute (the picture of the next minute, and
-# after a resize),
+# after a resize), window (its own window's names, closing by a key or a click,
+# one picture a resize),
 # xscreensaver (a real XScreenSaver runs it), memory (memcheck over 100
 # pictures, resident memory over 1,000).
 set -euo pipefail
@@ -62,7 +63,7 @@ case_windows() {
     start_hack "${args[@]}" -list "$work/$name.list"
     grab "$work/$name.ppm"
     ask stop "$hack_pid"
-    [[ $reply == "ended "*" 0" ]] || fatal "$name: the hack did not end cleanly: $reply"
+    [[ $reply == "ended "*" signal 15" ]] || fatal "$name: the hack did not end by its SIGTERM: $reply"
     # Equal to the last operation, the texts' places included: both sides
     # measure Wine's Tahoma with the system's FreeType, hinted, and size it by
     # GDI's rule (see cairo_fonts.cpp), so the widths agree to the pixel.
@@ -98,6 +99,26 @@ case_ends_bad_starts() {
     [[ $(wc -l <"$work/stderr") == 1 && $(cat "$work/stderr") == "$want" ]] ||
       fatal "$argline: stderr was: $(cat "$work/stderr")"
   done
+  # Values that would break the line, reach the terminal or flood it: shown
+  # escaped, on one short line.
+  local long escape=$'\e]0;owned\a\e[2J' shown i option
+  long=$(printf '9%.0s' {1..30000})
+  local values=($'1985-07-01T08:30\nSECOND' "$escape" "$long") wants=('\n' '\x1b' '…')
+  for i in 0 1 2; do
+    for option in -birth -window-id XSCREENSAVER_WINDOW; do
+      rc=0
+      if [[ $option == XSCREENSAVER_WINDOW ]]; then
+        XSCREENSAVER_WINDOW=${values[i]} "$hack" -root 2>"$work/stderr" || rc=$?
+      else
+        "$hack" -window-id "$window" "$option" "${values[i]}" 2>"$work/stderr" || rc=$?
+      fi
+      shown=$(head -c 300 "$work/stderr")
+      [[ $rc == 1 && $(wc -l <"$work/stderr") == 1 && $(wc -c <"$work/stderr") -le 200 ]] ||
+        fatal "$option with value $i: exit code $rc, stderr: $shown"
+      [[ $shown != *$'\e'* && $shown == *"${wants[i]}"* ]] || fatal "$option with value $i: stderr: $shown"
+    done
+  done
+  echo "bad values: a line break, escapes and 30,000 characters each shown on one line of at most 200 bytes"
   grab "$work/untouched.ppm"
   [[ $(convert "$work/untouched.ppm" -format '%[fx:maxima]' info:) == 0 ]] || fatal "a bad start drew into the window"
   echo "bad starts: ${#cases[@]} one-line errors, exit code 1, nothing drawn"
@@ -108,14 +129,17 @@ case_ends() {
   start_display 1024x768 16
   open_window 1024x768
   case_ends_bad_starts
-  local signal
-  for signal in TERM INT; do
+  # Each stop signal ends the hack by that signal once it has cleaned up, as
+  # XScreenSaver expects of its hacks.
+  local signal number
+  for signal in TERM INT HUP; do
+    number=$(kill -l "$signal")
     start_hack -now 2021-07-10T09:40
     ask stop "$hack_pid" "$signal"
-    IFS=" " read -r _ ms code <<<"$reply"
-    [[ $reply == ended* && $code == 0 ]] || fatal "SIG$signal: $reply"
+    IFS=" " read -r _ ms _ <<<"$reply"
+    [[ $reply == "ended "*" signal $number" ]] || fatal "SIG$signal: $reply"
     awk -v ms="$ms" 'BEGIN { exit !(ms <= 100) }' || fatal "SIG$signal: ended only after $ms ms"
-    echo "SIG$signal: ended with code 0 after $ms ms"
+    echo "SIG$signal: ended by that signal after $ms ms"
   done
   start_hack -now 2021-07-10T09:40
   ask destroy
@@ -191,6 +215,59 @@ case_xscreensaver() {
   echo "deactivated: the hack's process is gone"
 }
 
+# The hack's own window (-window): named for window managers, closed by any
+# real key or click (XTest), and a resize gives one picture. In a window of
+# someone else's (-window-id) keys and clicks belong to that window's owner.
+case_window() {
+  start_display 1600x1200
+  local pid how name
+  for how in key click; do
+    "$hack" -window -now 2021-07-10T09:40 &
+    pid=$!
+    cleanup+=("kill $pid 2>/dev/null")
+    # Found by its class, as a window manager finds it.
+    wait_until 10 xdotool search --onlyvisible --class Quellora >/dev/null || fatal "no window of class Quellora"
+    name=$(xdotool search --onlyvisible --class Quellora | head -1)
+    if [[ $how == key ]]; then
+      local props
+      props=$(xprop -id "$name" WM_CLASS _NET_WM_NAME)
+      [[ $props == *'WM_CLASS(STRING) = "quellora", "Quellora"'* &&
+        $props == *'_NET_WM_NAME(UTF8_STRING) = "Quellora"'* ]] || fatal "the window's names: $props"
+      echo "xprop: $(tr '\n' ';' <<<"$props")"
+      xdotool mousemove 200 200 key space
+    else
+      xdotool mousemove 300 300 click 1
+    fi
+    wait_until 5 gone "$pid" || fatal "a real $how did not close the window"
+    wait "$pid" || fatal "closed by a $how, the hack ended with code $?"
+    echo "-window: a real $how closed it (exit code 0)"
+  done
+
+  open_window 1024x768
+  local strace trace=$work/pictures.trace
+  strace=$(command -v strace) || fatal "strace is not installed"
+  # Each picture replaces the listing by a rename: strace counts the pictures.
+  start_program "$strace" -f -qq -e trace=rename,renameat,renameat2 -o "$trace" \
+    "$hack" -window-id "{id}" -now 2021-07-10T09:40 -list "$work/resize.list"
+  local size before after
+  for size in "1440 900" "1280 800"; do
+    before=$(grep -c rename "$trace" || true)
+    xdotool windowsize "$window" $size
+    wait_until 5 grep -q "^Rectangle 0 0 ${size/ / }\$" "$work/resize.list" || fatal "no picture of $size"
+    sleep 1
+    after=$(grep -c rename "$trace" || true)
+    ((after - before == 1)) || fatal "a resize to $size gave $((after - before)) pictures"
+    echo "resize to ${size/ /x}: one picture"
+  done
+  xdotool mousemove 100 100 key space click 1
+  sleep 1
+  running "$hack_pid" || fatal "a key or click in a window of someone else's ended the hack"
+  echo "-window-id: a key and a click left the hack running"
+  # strace ends with the hack it runs.
+  kill "$(pgrep -P "$hack_pid")"
+  ask wait "$hack_pid"
+}
+
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
 case_memory() {
@@ -207,7 +284,10 @@ case_memory() {
     [[ $reply == repainted* ]] || fatal "memcheck: no picture $i: $reply"
   done
   ask stop "$hack_pid"
-  [[ $reply == "ended "*" 0" ]] || fatal "memcheck found faults ($reply): $(grep -A3 -m3 -E 'Invalid|uninitialised|definitely' "$work/memcheck.log")"
+  # Ended by its SIGTERM, the hack has no exit code for valgrind to set: the
+  # log's summary counts the faults.
+  [[ $reply == "ended "*" signal 15" ]] && grep -q 'ERROR SUMMARY: 0 errors' "$work/memcheck.log" ||
+    fatal "memcheck found faults ($reply): $(grep -A3 -m3 -E 'Invalid|uninitialised|definitely|SUMMARY' "$work/memcheck.log")"
   echo "memcheck over 100 pictures: $(grep -o 'ERROR SUMMARY: [0-9]* errors[^(]*' "$work/memcheck.log");" \
     "$(grep -o 'definitely lost: .*' "$work/memcheck.log")"
 
@@ -265,6 +345,7 @@ case "$case_name" in
   xscreensaver) case_xscreensaver ;;
   memory) case_memory ;;
   windows) case_windows ;;
+  window) case_window ;;
   ends) case_ends ;;
   minute) case_minute ;;
   *) fatal "unknown case $case_name" ;;

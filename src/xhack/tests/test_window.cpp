@@ -6,7 +6,7 @@
 //                       spaces) and waits for its first picture: "painted MS PID"
 //   repaint             exposes the window as the server does when it is
 //                       uncovered, and waits for the new picture: "repainted MS"
-//   stop PID [INT]      SIGTERM (or SIGINT) to a program it started, and waits
+//   stop PID [INT|HUP]  SIGTERM (or SIGINT, SIGHUP) to a program it started, and waits
 //                       for its end: "ended MS STATUS" (exit code or "signal N")
 //   wait PID            the same without a signal
 //   destroy             destroys the window: "destroyed"
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
       pid_t pid = 0;
       std::string how;
       words >> pid >> how;
-      if (command == "stop") kill(pid, how == "INT" ? SIGINT : SIGTERM);
+      if (command == "stop") kill(pid, how == "INT" ? SIGINT : how == "HUP" ? SIGHUP : SIGTERM);
       answer = Poll([&]() -> std::string {
         int status = 0;
         const pid_t done = waitpid(pid, &status, WNOHANG);
