@@ -68,7 +68,7 @@ std::variant<TargetWindow, std::string> Existing(Display* display, Window window
   XSync(display, False);
   if (errorCount != before) return named + ": the window vanished";
   return TargetWindow{window, false, attributes.width, attributes.height, attributes.visual,
-                      attributes.depth};
+                      attributes.depth, attributes.colormap};
 }
 
 }  // namespace
@@ -127,7 +127,7 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
                                       CopyFromParent, InputOutput, CopyFromParent,
                                       CWBackPixmap | CWEventMask, &attributes);
   return TargetWindow{window, true, width, height, DefaultVisual(display, screen),
-                      DefaultDepth(display, screen)};
+                      DefaultDepth(display, screen), DefaultColormap(display, screen)};
 }
 
 void ShowOwnWindow(Display* display, const TargetWindow& target) {

@@ -22,6 +22,7 @@ struct TargetWindow {
   int Height = 0;
   Visual* VisualType = nullptr;
   int Depth = 0;
+  Colormap Colours = None;  // where the window's pixels find their colours
 };
 
 // Opens the display of -display (else $DISPLAY), or the one-line reason why not.

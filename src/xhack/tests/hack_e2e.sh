@@ -5,7 +5,7 @@
 # CASE: windows (the picture against the Windows one), ends (bad arguments,
 # signals, a destroyed window), minute (the picture of the next minute, and
 # after a resize), window (its own window's names, closing by a key or a click,
-# one picture a resize),
+# one picture a resize), visuals (the picture on every kind of X visual),
 # xscreensaver (a real XScreenSaver runs it), memory (memcheck over 100
 # pictures, resident memory over 1,000).
 set -euo pipefail
@@ -268,6 +268,85 @@ case_window() {
   ask wait "$hack_pid"
 }
 
+# The picture on every kind of X visual, read back through the screen's
+# colormap as a person sees it: its background and the ring's discs in their
+# colours as near as the visual can show them (grey visuals: their brightness),
+# and the whole within the tolerance of case_windows of the Windows picture.
+# Each line: the Xvfb screen and its options, the visual, and how far a channel
+# may be off (half a step of the visual's coarsest channel: the nearest colour).
+case_visuals() {
+  local screens=(
+    "1920x1080x8||PseudoColor 8|1"
+    "1920x1080x24|-cc 5|DirectColor 24|1"
+    "1920x1080x8|-cc 5|DirectColor 8|43"
+    "1920x1080x8|-cc 2|StaticColor 8|43"
+    "1920x1080x8|-cc 1|GrayScale 8|1"
+    "1920x1080x8|-cc 0|StaticGray 8|1"
+    "1920x1080x8|-cc 4|TrueColor 8|43"
+    "1920x1080x15||TrueColor 15|5"
+    "1920x1080x16||TrueColor 16|5"
+    "1920x1080x24||TrueColor 24|0"
+    "1920x1080x30||TrueColor 30|1"
+  )
+  local entry screen options visual step shot=$work/visual.png list=$work/visual.list
+  moment_args "2021-07-10 09:40" "1985-07-01 08:30" en on -
+  for entry in "${screens[@]}"; do
+    IFS='|' read -r screen options visual step <<<"$entry"
+    start_xvfb "$work" "$screen" $options || fatal "$visual: no Xvfb"
+    rm -f "$list" "$shot"
+    "$hack" -root "${args[@]}" -list "$list" 2>"$work/stderr" &
+    local pid=$!
+    # The first disc's fill, black on no visual, tells the picture is there.
+    shown() { [[ -s $list ]] && import -window root "$shot" 2>/dev/null && [[ $(pixel_at "$shot" 650 540) != 000000 ]]; }
+    if ! wait_until 10 shown; then
+      kill "$pid" 2>/dev/null
+      wait "$pid" && fatal "$visual: no picture, and no refusal: $(cat "$work/stderr")"
+      [[ $(wc -l <"$work/stderr") == 1 ]] || fatal "$visual: no picture, and no one-line refusal: $(cat "$work/stderr")"
+      echo "$visual: refused: $(cat "$work/stderr")"
+      kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null
+      continue
+    fi
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    local grey=0 wanted got gap worst=0 discs=0 x y l t r b
+    [[ $visual == *Gray* ]] && grey=1
+    # Brightness as a grey screen shows a colour (ITU-R BT.601), as RRGGBB.
+    as_seen() {
+      ((grey)) || { echo "$1"; return; }
+      local v=$(((299 * 16#${1:0:2} + 587 * 16#${1:2:2} + 114 * 16#${1:4:2} + 500) / 1000))
+      printf '%02x%02x%02x' "$v" "$v" "$v"
+    }
+    check() {  # WANTED X Y WHAT
+      wanted=$(as_seen "$1")
+      got=$(pixel_at "$shot" "$2" "$3")
+      gap=$(channel_gap "$wanted" "$got")
+      ((gap <= step)) || fatal "$visual: $4 at $2,$3 is $got, wanted $wanted (within $step)"
+      ((gap > worst)) && worst=$gap
+      return 0
+    }
+    local background
+    background=$(awk '$1 == "Brush" { print substr($2, 9, 2) substr($2, 7, 2) substr($2, 5, 2); exit }' "$list")
+    check "$background" 1900 300 "the background"
+    check "$background" 300 1000 "the background"
+    while read -r wanted l t r b; do
+      discs=$((discs + 1))
+      y=$(((t + b) / 2))
+      for x in $((l + 5)) $((r - 6)); do check "$wanted" "$x" "$y" "disc $discs"; done
+    done < <(ring_discs "$list")
+    ((discs == 12)) || fatal "$visual: $discs discs in the listing"
+    local off reference=$here/windows/en-0940.png
+    if ((grey)); then
+      convert "$reference" -colorspace Gray "$work/reference.png"
+      reference=$work/reference.png
+      convert "$shot" -colorspace Gray "$shot"
+    fi
+    off=$(compare -metric AE -fuzz 30% "$shot" "$reference" null: 2>&1) || true
+    echo "$visual: background and 12 discs within $worst of a channel;" \
+      "$off pixels differ by more than 30 % from the Windows picture"
+    ((off <= 2073600 * 3 / 1000)) || fatal "$visual: $off pixels differ by more than 30 %"
+    kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null
+  done
+}
+
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
 case_memory() {
@@ -346,6 +425,7 @@ case "$case_name" in
   memory) case_memory ;;
   windows) case_windows ;;
   window) case_window ;;
+  visuals) case_visuals ;;
   ends) case_ends ;;
   minute) case_minute ;;
   *) fatal "unknown case $case_name" ;;
