@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "cairo_shaped_text.h"
 #include "text_utf.h"
 
 namespace {
@@ -77,7 +78,8 @@ void CairoCanvas::SetTransparentMode() { transparent_ = true; }
 
 void CairoCanvas::SelectFont(const FontSpec& font) {
   // GDI cuts the scaled cell height toward zero.
-  font_ = fonts_.Tahoma(static_cast<std::int32_t>(font.Height * scaleY_), font.Italic);
+  cellHeight_ = static_cast<std::int32_t>(font.Height * scaleY_);
+  font_ = fonts_.Tahoma(cellHeight_, font.Italic);
   italic_ = font.Italic;
 }
 
@@ -155,6 +157,17 @@ void CairoCanvas::UseFont(bool forDrawing) {
 
 void CairoCanvas::Text(Point p, std::u16string_view text) {
   const double x = X(p.X), y = Y(p.Y);
+  if (NeedsShapedText(fonts_, text)) {
+    if (!transparent_) {
+      const ShapedExtent extent = MeasureShapedText(fonts_, text, cellHeight_, italic_);
+      cairo_rectangle(cr_, x, y, extent.Width, extent.Height);
+      UseColour(0x00FFFFFF);
+      cairo_fill(cr_);
+    }
+    UseColour(textColour_);
+    DrawShapedText(cr_, fonts_, text, cellHeight_, italic_, x, y);
+    return;
+  }
   const std::string utf8 = Utf8FromUtf16(text);
   // Where a size has bitmaps of its own, each glyph advances by its bitmap's
   // width, as GDI draws it, though the text measures by the outlines.
@@ -174,6 +187,11 @@ void CairoCanvas::Text(Point p, std::u16string_view text) {
 }
 
 TextExtent CairoCanvas::MeasureText(std::u16string_view text) {
+  if (NeedsShapedText(fonts_, text)) {
+    const ShapedExtent extent = MeasureShapedText(fonts_, text, cellHeight_, italic_);
+    return {static_cast<std::int32_t>(std::lround(extent.Width / scaleX_)),
+            static_cast<std::int32_t>(std::lround(extent.Height / scaleY_))};
+  }
   const std::string utf8 = Utf8FromUtf16(text);
   UseFont(false);
   cairo_text_extents_t extents;

@@ -6,6 +6,7 @@
 # signals, a destroyed window), minute (the picture of the next minute, and
 # after a resize), window (its own window's names, closing by a key or a click,
 # one picture a resize), visuals (the picture on every kind of X visual),
+# names (in other scripts),
 # xscreensaver (a real XScreenSaver runs it), memory (memcheck over 100
 # pictures, resident memory over 1,000).
 set -euo pipefail
@@ -347,16 +348,64 @@ case_visuals() {
   done
 }
 
+# Names in other scripts, in the corner (the name and birth text, the bottom
+# left of the picture): drawn with the system's fonts (other than with no
+# font but Tahoma, and two names other than each other, which missing glyphs,
+# all alike, would not be), right to left, and Arabic joined.
+case_names() {
+  start_display 1920x1080
+  open_window 1920x1080
+  # A fontconfig that knows no font: only Wine's Tahoma, which the hack adds.
+  mkdir -p "$work/nofonts"
+  printf '<?xml version="1.0"?>\n<fontconfig><cachedir>%s</cachedir></fontconfig>\n' "$work/nofonts" \
+    >"$work/nofonts/fonts.conf"
+  corner() {  # NAME IMAGE [VARIABLE=VALUE...]
+    start_program /usr/bin/env "${@:3}" "$hack" -window-id "{id}" -now 2021-07-10T09:40 -birth 1985-07-01T08:30 \
+      -english -no-stars -name "$1"
+    import -window "$window" -crop 960x40+0+1040 +repage "$2"
+    ask stop "$hack_pid"
+  }
+  differ() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) != 0 ]]; }
+  local i=0 name first
+  for name in 王小明 李小龍 "דוד לוי" "שרה כהן"; do
+    i=$((i + 1))
+    corner "$name" "$work/name$i.png"
+    corner "$name" "$work/tahoma$i.png" FONTCONFIG_FILE="$work/nofonts/fonts.conf"
+    differ "$work/name$i.png" "$work/tahoma$i.png" || fatal "$name: drawn the same with the system's fonts as without"
+    if ((i % 2 == 0)); then
+      differ "$work/name$((i - 1)).png" "$work/name$i.png" || fatal "$first and $name: the same pixels"
+      echo "$first, $name: each drawn in the system's fonts, and unlike each other"
+    fi
+    first=$name
+  done
+  # Right to left: Hebrew letters between Latin words show as the same letters
+  # in the other order forced left to right (U+202D ... U+202C).
+  corner "Dana אבג Levi" "$work/rtl.png"
+  corner $'Dana \u202dגבא\u202c Levi' "$work/ltr.png"
+  local off
+  off=$(compare -metric AE -fuzz 10% "$work/rtl.png" "$work/ltr.png" null: 2>&1) || true
+  ((off <= 10)) || fatal "Hebrew is not drawn right to left ($off pixels differ)"
+  echo "Hebrew: drawn right to left ($off pixels differ from its letters forced into that order)"
+  # Joined: the letters of سلام, and the same in their isolated forms (U+FEB1
+  # U+FEDD U+FE8D U+FEE1), which no shaping joins; Tahoma has both.
+  corner "سلام" "$work/joined.png"
+  corner $'\ufeb1\ufedd\ufe8d\ufee1' "$work/apart.png"
+  differ "$work/joined.png" "$work/apart.png" || fatal "Arabic is drawn unjoined"
+  echo "Arabic: joined (unlike its letters' isolated forms)"
+}
+
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
 case_memory() {
   start_display 1920x1080
   open_window 1920x1080
-  moment_args "2021-07-10 09:40" "1985-07-01 08:30" ru on "Анна"
+  # A name partly in the fallback fonts: the shaped texts are measured too.
+  moment_args "2021-07-10 09:40" "1985-07-01 08:30" ru on "Анна 王小明"
   # memcheck over 100 pictures: the first and 99 exposures.
   local valgrind i
   valgrind=$(command -v valgrind) || fatal "valgrind is not installed"
   start_program "$valgrind" --error-exitcode=3 --leak-check=full --errors-for-leak-kinds=definite \
+    --suppressions="$here/memcheck.supp" \
     --log-file="$work/memcheck.log" "$hack" -window-id "{id}" "${args[@]}"
   for ((i = 2; i <= 100; i++)); do
     ask repaint
@@ -393,22 +442,28 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] " ms (" NR " runs, " v[1] " to " v[NR] ")" }'; }
 
 case_bench() {
-  local starts pictures idle i
+  local starts pictures idle i name
   read -r starts pictures idle <<<"${HACK_BENCH:-3 10 2}"
   start_display 1920x1080
   open_window 1920x1080
-  for ((i = 0; i < starts; i++)); do
-    start_hack
-    echo "$start_ms" >>"$work/starts"
-    ask stop "$hack_pid"
+  # The placeholder name (Tahoma alone) and a CJK one (fallback fonts, shaped).
+  for name in "" "王小明"; do
+    local label=${name:-the placeholder name} options=(${name:+-name "$name"})
+    rm -f "$work/starts" "$work/pictures"
+    for ((i = 0; i < starts; i++)); do
+      start_hack "${options[@]}"
+      echo "$start_ms" >>"$work/starts"
+      ask stop "$hack_pid"
+    done
+    echo "start to first whole picture with $label: $(median <"$work/starts")"
+    start_hack "${options[@]}"
+    for ((i = 0; i < pictures; i++)); do
+      ask repaint
+      echo "${reply#repainted }" >>"$work/pictures"
+    done
+    echo "one full picture with $label (exposure to picture on the screen): $(median <"$work/pictures")"
+    [[ -n $name ]] || ask stop "$hack_pid"  # the last one is measured idle
   done
-  echo "start to first whole picture: $(median <"$work/starts")"
-  start_hack
-  for ((i = 0; i < pictures; i++)); do
-    ask repaint
-    echo "${reply#repainted }" >>"$work/pictures"
-  done
-  echo "one full picture (exposure to picture on the screen): $(median <"$work/pictures")"
   local before after minute_before
   minute_before=$(date +%H:%M)
   before=$(cpu_ticks "$hack_pid")
@@ -426,6 +481,7 @@ case "$case_name" in
   windows) case_windows ;;
   window) case_window ;;
   visuals) case_visuals ;;
+  names) case_names ;;
   ends) case_ends ;;
   minute) case_minute ;;
   *) fatal "unknown case $case_name" ;;
