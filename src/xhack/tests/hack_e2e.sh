@@ -2,13 +2,13 @@
 # End-to-end tests of the XScreenSaver hack under a real X server (Xvfb), one
 # case per run:
 #   hack_e2e.sh CASE WORK HACK TEST_WINDOW
-# CASE: windows (the picture against the Windows one), ends (bad arguments,
-# signals, a destroyed window), minute (the picture of the next minute, and
-# after a resize), window (its own window's names, closing by a key or a click,
-# one picture a resize), visuals (the picture on every kind of X visual),
-# names (in other scripts),
-# xscreensaver (a real XScreenSaver runs it), memory (memcheck over 100
-# pictures, resident memory over 1,000).
+# CASE: windows (the picture against the Windows one), ends (bad arguments and
+# values, signals, a destroyed window), minute (the picture of the next minute,
+# and after a resize), window (its own window's names, closing by a key or a
+# click, one picture a resize), visuals (the picture on every kind of X
+# visual), names (in other scripts), xscreensaver (a real XScreenSaver runs it
+# from a wrapped line, cycles and stops it), memory (memcheck over 100
+# pictures, resident memory over 1,000), bench (the budgets, measured).
 set -euo pipefail
 case_name=$1 work=$2 hack=$(realpath "$3") test_window=$(realpath "$4")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -189,16 +189,21 @@ case_xscreensaver() {
   # XScreenSaver launches no hack as root: root runs it as nobody, at home in $work.
   local home=$work/home
   mkdir -p "$home"
-  moment_args "2021-07-10 09:40" "1985-07-01 08:30" en on -
-  printf '%s\n' "mode: one" "selected: 0" "fade: False" "unfade: False" "lock: False" \
-    "splash: False" "timeout: 0:30:00" "programs: $hack --root ${args[*]} \\n" >"$home/.xscreensaver"
-  ((EUID != 0)) || chown -R 65534:65534 "$home"
+  # The hack's line as xscreensaver-settings writes a long one: wrapped at
+  # about 70 columns wherever a space falls, inside a quoted value too, with
+  # spaces or tabs, a backslash and a line break, and the next line indented.
+  local wrap=$'\t      \\\n\t\t\t\t  '
+  local line="$hack --root -now 2021-07-10T09:40 -english -stars -list $work/xscreensaver.list"
+  line+=" --name \"Анна${wrap}Мария Шмидт-Иванова\" --birth${wrap}\"1985-07-01${wrap}08:30\""
+  printf '%s\n' "mode: one" "selected: 0" "fade: False" "unfade: False" "lock: False" "splash: False" \
+    "timeout: 0:30:00" "programs:${wrap}$line \\n\\" "" >"$home/.xscreensaver"
+  ((EUID != 0)) || chown -R 65534:65534 "$home" "$work"
   as_nobody() {
     local drop=()
     ((EUID != 0)) || drop=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" "${drop[@]}" "$@"
   }
-  as_nobody xscreensaver -no-splash >"$work/xscreensaver.log" 2>&1 &
+  as_nobody xscreensaver -no-splash -verbose >"$work/xscreensaver.log" 2>&1 &
   cleanup+=("kill $! 2>/dev/null; wait $! 2>/dev/null")
   wait_until 20 as_nobody xscreensaver-command -time >/dev/null 2>&1 || fatal "XScreenSaver did not start"
 
@@ -210,9 +215,25 @@ case_xscreensaver() {
   pid=$(pgrep -u "$user" -f "^$hack --root")
   wait_until 20 screen_shows en-0940 || fatal "the screen does not show the picture"
   echo "activated: the hack (pid $pid) shows the picture on the screen"
+  # The wrapped values read as typed: single spaces in the corner.
+  local corner
+  corner=$(grep '^Text 10 1051 ' "$work/xscreensaver.list")
+  [[ $corner == 'Text 10 1051 "Анна Мария Шмидт-Иванова, 01.07.1985 08:30"' ]] ||
+    fatal "the corner text from the wrapped line: $corner"
+  echo "wrapped values: the corner reads ${corner#Text 10 1051 }"
+
+  # A cycle ends the hack and starts it anew; XScreenSaver logs how it ended:
+  # by its SIGTERM, as it logs its stock hacks.
+  as_nobody xscreensaver-command -cycle >/dev/null
+  wait_until 5 gone "$pid" || fatal "the hack still runs after XScreenSaver cycled"
+  local ended="child pid $pid (.*) exited normally with SIGTERM"
+  wait_until 5 grep -q "$ended" "$work/xscreensaver.log" ||
+    fatal "XScreenSaver logged the hack's end as: $(grep "pid $pid" "$work/xscreensaver.log" | tail -1)"
+  echo "cycled: XScreenSaver logged $(grep -o "$ended" "$work/xscreensaver.log" | sed 's/ (.*)//')"
 
   as_nobody xscreensaver-command -deactivate >/dev/null
-  wait_until 5 gone "$pid" || fatal "the hack still runs after XScreenSaver was deactivated"
+  none_running() { ! pgrep -u "$user" -f "^$hack --root" >/dev/null; }
+  wait_until 5 none_running || fatal "the hack still runs after XScreenSaver was deactivated"
   echo "deactivated: the hack's process is gone"
 }
 
