@@ -54,39 +54,42 @@ template <typename PixelOf>
 void WritePixels(const unsigned char* rows, int stride, XImage& out, PixelOf&& pixelOf) {
   const int whole = out.bits_per_pixel;
   const int bits = out.byte_order == NativeByteOrder || whole == 8 || whole == 24 ? whole : 0;
+  const bool low = out.byte_order == LSBFirst;
   for (int y = 0; y < out.height; ++y) {
-    const unsigned char* in = rows + static_cast<std::size_t>(y) * stride;
-    unsigned char* line = reinterpret_cast<unsigned char*>(out.data) + static_cast<std::size_t>(y) * out.bytes_per_line;
-    for (int x = 0; x < out.width; ++x) {
+    const auto colour = [in = rows + static_cast<std::size_t>(y) * stride](int x) {
       std::uint32_t word;
       std::memcpy(&word, in + 4 * x, 4);
-      const unsigned long pixel = pixelOf(word & 0xFFFFFFu);
-      switch (bits) {
-        case 8:
-          line[x] = static_cast<unsigned char>(pixel);
-          break;
-        case 16: {
-          const auto value = static_cast<std::uint16_t>(pixel);
+      return static_cast<Rgb>(word & 0xFFFFFFu);
+    };
+    unsigned char* line = reinterpret_cast<unsigned char*>(out.data) + static_cast<std::size_t>(y) * out.bytes_per_line;
+    switch (bits) {
+      case 8:
+        for (int x = 0; x < out.width; ++x) line[x] = static_cast<unsigned char>(pixelOf(colour(x)));
+        break;
+      case 16:
+        for (int x = 0; x < out.width; ++x) {
+          const auto value = static_cast<std::uint16_t>(pixelOf(colour(x)));
           std::memcpy(line + 2 * x, &value, 2);
-          break;
         }
-        case 32: {
-          const auto value = static_cast<std::uint32_t>(pixel);
+        break;
+      case 32:
+        for (int x = 0; x < out.width; ++x) {
+          const auto value = static_cast<std::uint32_t>(pixelOf(colour(x)));
           std::memcpy(line + 4 * x, &value, 4);
-          break;
         }
-        case 24: {
+        break;
+      case 24:
+        for (int x = 0; x < out.width; ++x) {
+          const unsigned long pixel = pixelOf(colour(x));
           unsigned char* p = line + 3 * x;
-          const bool low = out.byte_order == LSBFirst;
           p[low ? 0 : 2] = static_cast<unsigned char>(pixel);
           p[1] = static_cast<unsigned char>(pixel >> 8);
           p[low ? 2 : 0] = static_cast<unsigned char>(pixel >> 16);
-          break;
         }
-        default:
-          XPutPixel(&out, x, y, pixel);
-          break;
-      }
+        break;
+      default:
+        for (int x = 0; x < out.width; ++x) XPutPixel(&out, x, y, pixelOf(colour(x)));
+        break;
     }
   }
 }
