@@ -318,21 +318,21 @@ std::variant<std::unique_ptr<VisualPixels>, std::string> VisualPixels::For(Displ
                                                                             int depth, Colormap colormap) {
   const int bits = BitsPerPixel(display, depth);
   if (bits == 0 || bits > 32 || depth > 32 || depth < 1)
-    return "quellora: cannot draw on " + Named(visual, depth) + ": the server keeps no pixels of that depth";
+    return "cannot draw on " + Named(visual, depth) + ": the server keeps no pixels of that depth";
   switch (visual->c_class) {
     case TrueColor:
     case DirectColor:
       if (!visual->red_mask || !visual->green_mask || !visual->blue_mask)
-        return "quellora: cannot draw on " + Named(visual, depth) + ": it has no red, green or blue bits";
+        return "cannot draw on " + Named(visual, depth) + ": it has no red, green or blue bits";
       return std::make_unique<ChannelPixels>(display, visual, colormap);
     case StaticGray:
     case GrayScale:
     case StaticColor:
     case PseudoColor:
       if (colormap == None)
-        return "quellora: cannot draw on " + Named(visual, depth) + ": the window has no colormap";
+        return "cannot draw on " + Named(visual, depth) + ": the window has no colormap";
       return std::make_unique<PalettePixels>(display, visual, colormap);
     default:
-      return "quellora: cannot draw on " + Named(visual, depth) + ": a visual class X does not define";
+      return "cannot draw on " + Named(visual, depth) + ": a visual class X does not define";
   }
 }
