@@ -120,6 +120,13 @@ case_ends_bad_starts() {
     done
   done
   echo "bad values: a line break, escapes and 30,000 characters each shown on one line of at most 200 bytes"
+  # A window without pixels to draw (input only): refused in one line naming its visual.
+  ask inputonly
+  rc=0
+  "$hack" -window-id "${reply#inputonly }" 2>"$work/stderr" || rc=$?
+  [[ $rc == 1 && $(wc -l <"$work/stderr") == 1 && $(cat "$work/stderr") == "quellora: cannot draw on the window's visual 0x"* ]] ||
+    fatal "an input-only window: exit code $rc, stderr: $(cat "$work/stderr")"
+  echo "an input-only window: $(cat "$work/stderr")"
   grab "$work/untouched.ppm"
   [[ $(convert "$work/untouched.ppm" -format '%[fx:maxima]' info:) == 0 ]] || fatal "a bad start drew into the window"
   echo "bad starts: ${#cases[@]} one-line errors, exit code 1, nothing drawn"

@@ -10,6 +10,8 @@
 //                       for its end: "ended MS STATUS" (exit code or "signal N")
 //   wait PID            the same without a signal
 //   destroy             destroys the window: "destroyed"
+//   inputonly           makes an input-only child window, which has no pixels:
+//                       "inputonly ID"
 // The picture's background is never black and arrives whole, in one request,
 // so the first pixel inside its black edge tells when the picture is there.
 #include <X11/Xlib.h>
@@ -111,6 +113,11 @@ int main(int argc, char** argv) {
         return Timed("ended", since, WIFEXITED(status) ? " " + std::to_string(WEXITSTATUS(status))
                                                        : " signal " + std::to_string(WTERMSIG(status)));
       });
+    } else if (command == "inputonly") {
+      XSetWindowAttributes none{};
+      const Window child = XCreateWindow(d, w, 0, 0, 10, 10, 0, 0, InputOnly, CopyFromParent, 0, &none);
+      XSync(d, False);
+      answer = "inputonly " + std::to_string(child);
     } else if (command == "destroy") {
       XDestroyWindow(d, w);
       XSync(d, False);
