@@ -208,12 +208,13 @@ await_display() {  # FIFO PID WHAT
   export DISPLAY=:$num
 }
 
-# start_xvfb FOLDER SCREEN: Xvfb on a free display (SCREEN like 1024x768x24),
-# using FOLDER for its hand-shake; sets XVFB_PID and DISPLAY.
+# start_xvfb FOLDER SCREEN [OPTION...]: Xvfb on a free display (SCREEN like
+# 1024x768x24; options such as "-cc 5" for its default visual's class), using
+# FOLDER for its hand-shake; sets XVFB_PID and DISPLAY.
 start_xvfb() {
   local fifo=$1/displayfd
   rm -f "$fifo" && mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "$2" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$2" "${@:3}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   await_display "$fifo" "$XVFB_PID" Xvfb
 }
@@ -276,6 +277,29 @@ rgb_of() { printf '%s%s%s' "${1:8:2}" "${1:6:2}" "${1:4:2}"; }
 colours_in() {  # IMAGE LEFT TOP WIDTH HEIGHT
   convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -unique-colors -depth 8 txt:- |
     awk 'NR > 1 { print substr($3, 2, 6) }' | sort
+}
+
+# The ring's twelve discs in a snapshot listing, one a line: the fill colour as
+# RRGGBB and the disc's box in units (LEFT TOP RIGHT BOTTOM). A ring disc is
+# the 50-unit ellipse drawn with the brush selected before it.
+ring_discs() {  # LISTING
+  tr -d '\r' <"$1" | awk '$1 == "Brush" { brush = $2 }
+    $1 == "Ellipse" && $4 - $2 == 50 {
+      printf "%s%s%s %d %d %d %d\n", substr(brush, 9, 2), substr(brush, 7, 2), substr(brush, 5, 2), $2, $3, $4, $5 }'
+}
+# The colour of the pixel at X Y of an image as RRGGBB, and the largest
+# difference of a channel between two such colours.
+pixel_at() {  # IMAGE X Y
+  convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | awk 'NR == 2 { print substr($3, 2, 6) }'
+}
+channel_gap() {  # RRGGBB RRGGBB
+  local a=$1 b=$2 i d most=0
+  for i in 0 2 4; do
+    d=$((16#${a:i:2} - 16#${b:i:2}))
+    ((d < 0)) && d=$((-d))
+    ((d > most)) && most=$d
+  done
+  echo "$most"
 }
 
 # --- The registry (of WINEPREFIX) ---------------------------------------------------

@@ -2,9 +2,11 @@
 # Installs what the build and the tests need on Debian 12, when it is missing:
 # compilers, GoogleTest and Google Benchmark, MinGW-w64, 32- and 64-bit Wine,
 # Xvfb, Xorg with the dummy driver (a display of two monitors), NSIS for the
-# installer and the locales the tests run under; on a machine that runs no
-# 32-bit x86 code, the emulator that runs the few 32-bit programs the tests
-# still start. Safe to run again.
+# installer and the locales the tests run under; for the Linux hack, its
+# libraries' development files, the fonts its tests draw names in (Hebrew and
+# Arabic in DejaVu, CJK in WenQuanYi), strace, lintian and man; on a machine
+# that runs no 32-bit x86 code, the emulator that runs the few 32-bit programs
+# the tests still start. Safe to run again.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -14,7 +16,8 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils nsis
-  pkg-config libcairo2-dev libx11-dev libxext-dev xscreensaver valgrind lintian libxml2-utils
+  pkg-config libcairo2-dev libx11-dev libxext-dev xscreensaver valgrind lintian libxml2-utils strace
+  libpango1.0-dev fonts-dejavu-core fonts-wqy-microhei man-db
 )
 locales=(en_US.UTF-8 ru_RU.UTF-8 uk_UA.UTF-8 be_BY.UTF-8 de_DE.UTF-8 sv_SE.UTF-8)
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "cairo_shaped_text.h"
 #include "text_utf.h"
 
 namespace {
@@ -68,6 +69,7 @@ void CairoCanvas::SetTextColor(Colour colour) { textColour_ = colour; }
 void CairoCanvas::SetTransparentMode() { transparent_ = true; }
 
 void CairoCanvas::SelectFont(const FontSpec& font) {
+  cellHeight_ = font.Height;
   font_ = fonts_.Tahoma(font.Height, font.Italic);
   italic_ = font.Italic;
 }
@@ -167,6 +169,17 @@ CairoCanvas::PlacedGlyphs CairoCanvas::Place(const std::string& utf8, double x, 
 
 void CairoCanvas::Text(Point p, std::u16string_view text) {
   const double x = p.X, y = p.Y;
+  if (NeedsShapedText(fonts_, text)) {
+    if (!transparent_) {
+      const ShapedExtent extent = MeasureShapedText(fonts_, text, cellHeight_, italic_);
+      cairo_rectangle(cr_, x, y, extent.Width, extent.Height);
+      UseColour(0x00FFFFFF);
+      cairo_fill(cr_);
+    }
+    UseColour(textColour_);
+    DrawShapedText(cr_, fonts_, text, cellHeight_, italic_, x, y);
+    return;
+  }
   const PlacedGlyphs placed = Place(Utf8FromUtf16(text), x, y + font_.Ascent);
   UseFont(true);
   if (!transparent_) {
@@ -181,6 +194,10 @@ void CairoCanvas::Text(Point p, std::u16string_view text) {
 }
 
 TextExtent CairoCanvas::MeasureText(std::u16string_view text) {
+  if (NeedsShapedText(fonts_, text)) {
+    const ShapedExtent shaped = MeasureShapedText(fonts_, text, cellHeight_, italic_);
+    return {shaped.Width, shaped.Height, shaped.InkLeft, shaped.InkRight, shaped.InkAbove, shaped.InkBelow};
+  }
   const PlacedGlyphs placed = Place(Utf8FromUtf16(text), 0, font_.Ascent);
   const std::int32_t cell = font_.Ascent + font_.Descent;
   TextExtent extent{placed.Advance, cell};

@@ -67,6 +67,7 @@ private:
   Colour textColour_ = 0x00000000;
   bool transparent_ = false;
   CellFont font_;
+  std::int32_t cellHeight_ = CairoFonts::DefaultCellHeight;  // device pixels, as selected
   bool italic_ = false;
   double penX_ = 0, penY_ = 0;
 };

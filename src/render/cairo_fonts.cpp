@@ -14,9 +14,6 @@
 
 namespace {
 
-using FtLibrary = std::unique_ptr<FT_LibraryRec_, ReleaseWith<FT_Done_FreeType>>;
-using FtFace = std::unique_ptr<FT_FaceRec_, ReleaseWith<FT_Done_Face>>;
-
 // The file fontconfig holds for this family, or nothing. Unless allowed, a
 // stand-in for a missing family does not count: it measures differently.
 std::string FontconfigFile(const char* family, bool allowStandIn) {

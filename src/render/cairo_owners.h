@@ -4,6 +4,8 @@
 
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <memory>
 
@@ -21,3 +23,5 @@ using CairoFontFace = std::unique_ptr<cairo_font_face_t, ReleaseWith<cairo_font_
 using CairoFontOptions =
     std::unique_ptr<cairo_font_options_t, ReleaseWith<cairo_font_options_destroy>>;
 using FcPatternOwner = std::unique_ptr<FcPattern, ReleaseWith<FcPatternDestroy>>;
+using FtLibrary = std::unique_ptr<FT_LibraryRec_, ReleaseWith<FT_Done_FreeType>>;
+using FtFace = std::unique_ptr<FT_FaceRec_, ReleaseWith<FT_Done_Face>>;

@@ -7,21 +7,32 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <memory>
 
 namespace {
 
 enum class Next { Go, Stop };
 
-// Handles what the server has sent; sets paint when a picture is due.
-Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& painter, bool& paint) {
+// Handles what the server has sent; sets paint when a picture is due. A
+// picture covers the whole window, so an exposure the server reported before
+// it took the last picture's first request (painted: that request's serial)
+// needs none: an enlarged window reports one just after its new size, often
+// only once the picture of that size is on its way.
+Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& painter,
+                unsigned long painted, bool& paint) {
   while (XPending(display) > 0) {
     XEvent event{};
     XNextEvent(display, &event);
     switch (event.type) {
       case Expose:
         // The last of a series: one picture covers them all.
-        if (event.xexpose.count == 0) paint = true;
+        if (event.xexpose.count == 0 && event.xexpose.serial >= painted) paint = true;
+        break;
+      case KeyPress:
+      case ButtonPress:
+        // Selected on the hack's own window only: "Close - any key", as the picture says.
+        if (target.Own) return Next::Stop;
         break;
       case ConfigureNotify:
         if (event.xconfigure.window == target.Id &&
@@ -46,8 +57,8 @@ Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& paint
 
 }  // namespace
 
-int RunHack(Display* display, const TargetWindow& target, HackPainter& painter, int signalFd,
-            const std::optional<TDateTime>& fixedNow) {
+HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& painter, int signalFd,
+                const std::optional<TDateTime>& fixedNow) {
   std::unique_ptr<MinuteTimer> minutes;
   if (!fixedNow) minutes = std::make_unique<MinuteTimer>();
   // A window of someone else's is already on the screen and may never be
@@ -56,15 +67,17 @@ int RunHack(Display* display, const TargetWindow& target, HackPainter& painter, 
   if (target.Own) ShowOwnWindow(display, target);
 
   unsigned long errorsSeen = XErrorCount();
+  unsigned long painted = 0;
   for (;;) {
-    if (TakeEvents(display, target, painter, paint) == Next::Stop) return 0;
+    if (TakeEvents(display, target, painter, painted, paint) == Next::Stop) return {};
     if (XErrorCount() != errorsSeen) {
       // A failed request most likely means the window is gone under us.
       errorsSeen = XErrorCount();
-      if (!WindowExists(display, target.Id)) return 0;
+      if (!WindowExists(display, target.Id)) return {};
       errorsSeen = XErrorCount();
     }
     if (paint) {
+      painted = NextRequest(display);
       painter.Paint(ReadClock(fixedNow));
       paint = false;
       continue;  // the picture may have raised an error or crossed with events
@@ -75,9 +88,15 @@ int RunHack(Display* display, const TargetWindow& target, HackPainter& painter, 
                      {minutes ? minutes->Fd() : -1, POLLIN, 0}};
     if (poll(fds, 3, -1) < 0) {
       if (errno == EINTR) continue;
-      return 1;
+      return {1, 0};
     }
-    if (fds[1].revents) return 0;  // SIGTERM or SIGINT: XScreenSaver's way to stop a hack
+    if (fds[1].revents) {
+      // SIGTERM (XScreenSaver's way to stop a hack), SIGINT or SIGHUP.
+      signalfd_siginfo signal{};
+      if (read(signalFd, &signal, sizeof signal) == static_cast<ssize_t>(sizeof signal))
+        return {0, static_cast<int>(signal.ssi_signo)};
+      return {0, SIGTERM};
+    }
     if (fds[2].revents & POLLIN) {
       minutes->Rearm();
       paint = true;

@@ -15,9 +15,9 @@
 
 namespace {
 
-int Fail(const std::string& line) {
+HackEnd Fail(const std::string& line) {
   std::fprintf(stderr, "%s\n", line.c_str());
-  return 1;
+  return {1, 0};
 }
 
 // The stop signals are blocked and read from a descriptor, so the loop sees
@@ -28,6 +28,7 @@ public:
     sigemptyset(&set_);
     sigaddset(&set_, SIGTERM);
     sigaddset(&set_, SIGINT);
+    sigaddset(&set_, SIGHUP);
     sigprocmask(SIG_BLOCK, &set_, nullptr);
     fd_ = signalfd(-1, &set_, SFD_CLOEXEC | SFD_NONBLOCK);
   }
@@ -43,7 +44,7 @@ private:
   int fd_ = -1;
 };
 
-int Run(const std::vector<std::string>& args) {
+HackEnd Run(const std::vector<std::string>& args) {
   StopSignals stop;
   if (stop.Fd() < 0) return Fail("quellora: cannot watch for stop signals");
 
@@ -53,7 +54,7 @@ int Run(const std::vector<std::string>& args) {
   const HackOptions& options = std::get<HackOptions>(parsed);
   if (options.Help) {
     std::fputs(HackUsage, stdout);
-    return 0;
+    return {};
   }
   const Settings settings = HackSettings(options, MessagesLocale(std::getenv));
 
@@ -70,12 +71,28 @@ int Run(const std::vector<std::string>& args) {
   return RunHack(x, window, painter, stop.Fd(), options.FixedNow);
 }
 
+// Ends the process by the signal that stopped it, now that everything is
+// cleaned up: whoever started the hack then sees it ended by that signal.
+[[noreturn]] void EndBySignal(int signal) {
+  std::fflush(nullptr);
+  std::signal(signal, SIG_DFL);
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, signal);
+  std::raise(signal);  // stays pending while blocked, and ends the process once unblocked
+  sigprocmask(SIG_UNBLOCK, &set, nullptr);
+  std::_Exit(128 + signal);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  HackEnd end;
   try {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    end = Run(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const std::exception& error) {
-    return Fail(std::string("quellora: ") + error.what());
+    end = Fail(std::string("quellora: ") + error.what());
   }
+  if (end.Signal) EndBySignal(end.Signal);
+  return end.Code;
 }

@@ -3,6 +3,7 @@
 #include "hack_options.h"
 
 #include <charconv>
+#include <cstdio>
 #include <functional>
 
 #include "number_text.h"
@@ -24,7 +25,76 @@ HackOptionError Bad(const std::string& option, const std::string& what) {
   return {"quellora: " + option + ": " + what};
 }
 
+bool Blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+// A backslash that only a line break follows (past spaces and tabs) ends a
+// wrapped line of a resource file.
+bool ContinuationAt(std::string_view text, std::size_t at) {
+  if (text[at] != '\\') return false;
+  std::size_t next = at + 1;
+  while (next < text.size() && (text[next] == ' ' || text[next] == '\t' || text[next] == '\r')) ++next;
+  return next < text.size() && text[next] == '\n';
+}
+
+// Characters a terminal acts on or that reorder the line around them.
+bool Unprintable(char32_t c) {
+  return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0x061C || c == 0x200E ||
+         c == 0x200F || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// A character as \n, \r, \t, \xHH below U+0080 or \uHHHH; a byte that is no
+// UTF-8 as \xHH (from 0x80 up, so never mistaken for a character).
+std::string Escape(char32_t c, bool byte = false) {
+  switch (c) {
+    case '\n': return "\\n";
+    case '\r': return "\\r";
+    case '\t': return "\\t";
+    default: break;
+  }
+  char text[16];
+  std::snprintf(text, sizeof text, c < 0x80 || byte ? "\\x%02x" : "\\u%04x", static_cast<unsigned>(c));
+  return text;
+}
+
 }  // namespace
+
+std::string CollapseWhitespace(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  bool gap = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (Blank(text[i]) || ContinuationAt(text, i)) {
+      gap = true;
+      continue;
+    }
+    if (gap && !out.empty()) out += ' ';
+    gap = false;
+    out += text[i];
+  }
+  return out;
+}
+
+std::string QuotedValue(std::string_view value) {
+  std::string out = "\"";
+  std::size_t characters = 0, at = 0;
+  while (at < value.size() && characters < QuotedValueLimit) {
+    const std::size_t start = at;
+    const auto c = ReadUtf8(value, at);
+    ++characters;
+    if (!c) {
+      out += Escape(static_cast<unsigned char>(value[at++]), true);
+    } else if (*c == '"' || *c == '\\') {
+      out += '\\';
+      out += static_cast<char>(*c);
+    } else if (Unprintable(*c)) {
+      out += Escape(*c);
+    } else {
+      out.append(value, start, at - start);
+    }
+  }
+  if (at < value.size()) out += "…";
+  return out + "\"";
+}
 
 std::optional<TDateTime> ParseHackMoment(std::string_view text) {
   return ReadMoment(text, std::string_view("T "), MomentSeconds::Optional);
@@ -60,7 +130,7 @@ std::variant<HackOptions, HackOptionError> ParseHackOptions(const std::vector<st
       const std::string* v = value();
       if (!v) return Bad(option, "missing value");
       const auto id = ParseWindowId(*v);
-      if (!id) return Bad(option, "expected a window id such as 0x2a00007, got \"" + *v + "\"");
+      if (!id) return Bad(option, "expected a window id such as 0x2a00007, got " + QuotedValue(*v));
       options.Target = HackTarget::WindowId;
       options.TargetGiven = true;
       options.WindowId = *id;
@@ -71,14 +141,14 @@ std::variant<HackOptions, HackOptionError> ParseHackOptions(const std::vector<st
     } else if (option == "-name") {
       const std::string* v = value();
       if (!v) return Bad(option, "missing value");
-      auto name = Utf16FromUtf8(*v);
+      auto name = Utf16FromUtf8(CollapseWhitespace(*v));
       if (!name) return Bad(option, "not valid UTF-8");
       options.Name = std::move(*name);
     } else if (option == "-birth" || option == "-now") {
       const std::string* v = value();
       if (!v) return Bad(option, "missing value");
-      const auto moment = ParseHackMoment(*v);
-      if (!moment) return Bad(option, "expected a date and time as YYYY-MM-DDTHH:MM[:SS], got \"" + *v + "\"");
+      const auto moment = ParseHackMoment(CollapseWhitespace(*v));
+      if (!moment) return Bad(option, "expected a date and time as YYYY-MM-DDTHH:MM[:SS], got " + QuotedValue(*v));
       (option == "-birth" ? options.Birth : options.FixedNow) = *moment;
     } else if (option == "-english" || option == "-russian") {
       options.English = option == "-english";
@@ -91,7 +161,7 @@ std::variant<HackOptions, HackOptionError> ParseHackOptions(const std::vector<st
     } else if (option == "-help" || option == "-h") {
       options.Help = true;
     } else {
-      return HackOptionError{"quellora: unknown option \"" + args[i] + "\" (see quellora -help)"};
+      return HackOptionError{"quellora: unknown option " + QuotedValue(args[i]) + " (see quellora -help)"};
     }
   }
   return options;

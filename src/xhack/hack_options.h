@@ -43,6 +43,21 @@ std::variant<HackOptions, HackOptionError> ParseHackOptions(const std::vector<st
 // "YYYY-MM-DDTHH:MM" or "YYYY-MM-DDTHH:MM:SS" (a space may stand for the T).
 std::optional<TDateTime> ParseHackMoment(std::string_view text);
 
+// Every run of whitespace as one space and none at the ends. XScreenSaver's
+// settings tool wraps a long command line anywhere, inside a quoted value too,
+// with a backslash, a line break and tabs; what reaches the hack is the tabs
+// and spaces of the wrap (and, from a hand-written file, its backslash and
+// line break), all of which count as whitespace here.
+std::string CollapseWhitespace(std::string_view text);
+
+// A value as an error line shows it: in double quotes, on one line whatever it
+// holds (line breaks, tabs, quotes, backslashes and every control or
+// reordering character written as an escape such as \n, \x1b or \u202e;
+// bytes that are no UTF-8 as \xff), and cut after QuotedValueLimit characters
+// with "…".
+std::string QuotedValue(std::string_view value);
+inline constexpr std::size_t QuotedValueLimit = 60;
+
 // A window id in decimal or 0x-hexadecimal, not 0.
 std::optional<unsigned long> ParseWindowId(std::string_view text);
 

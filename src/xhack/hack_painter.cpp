@@ -1,30 +1,11 @@
 // Drawing the picture of one moment into the hack's window.
 #include "hack_painter.h"
 
-#include <cairo-xlib.h>
+#include <stdexcept>
 
 #include "atomic_file.h"
 #include "cairo_canvas.h"
 #include "recording_canvas.h"
-
-namespace {
-
-// Whether the window keeps a pixel in 32 bits with red, green and blue in the
-// low three bytes, as cairo's RGB24 image does.
-bool SameLayoutAsImage(Display* display, Visual* visual, int depth) {
-  if (visual->c_class != TrueColor || visual->red_mask != 0xFF0000 || visual->green_mask != 0xFF00 ||
-      visual->blue_mask != 0xFF || (depth != 24 && depth != 32))
-    return false;
-  int count = 0;
-  XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
-  bool found = false;
-  for (int i = 0; i < count; ++i)
-    found = found || (formats[i].depth == depth && formats[i].bits_per_pixel == 32);
-  if (formats) XFree(formats);
-  return found;
-}
-
-}  // namespace
 
 HackPainter::HackPainter(Display* display, const TargetWindow& target, const CairoFonts& fonts,
                          int dpi, Settings settings, std::optional<std::string> listFile)
@@ -36,43 +17,39 @@ HackPainter::HackPainter(Display* display, const TargetWindow& target, const Cai
       target_(target),
       width_(target.Width),
       height_(target.Height) {
-  if (!SameLayoutAsImage(display, target.VisualType, target.Depth))
-    converting_.reset(cairo_xlib_surface_create(display, target.Id, target.VisualType, target.Width,
-                                                target.Height));
+  if (!SameLayoutAsCairo(display, target.VisualType, target.Depth)) {
+    auto pixels = VisualPixels::For(display, target.VisualType, target.Depth, target.Colours);
+    if (auto* refusal = std::get_if<std::string>(&pixels)) throw std::runtime_error(*refusal);
+    pixels_ = std::move(std::get<std::unique_ptr<VisualPixels>>(pixels));
+    bitsPerPixel_ = BitsPerPixel(display, target.Depth);
+  }
 }
 
 void HackPainter::Resize(int width, int height) {
   width_ = width;
   height_ = height;
-  if (converting_) cairo_xlib_surface_set_size(converting_.get(), width, height);
 }
 
 cairo_surface_t* HackPainter::Image() {
-  if (converting_) {
-    if (!plain_ || cairo_image_surface_get_width(plain_.get()) != width_ ||
-        cairo_image_surface_get_height(plain_.get()) != height_)
-      plain_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_));
-    return plain_.get();
+  if (!window_ || !window_->HasSize(width_, height_)) {
+    window_.reset();  // its shared memory first
+    window_ = std::make_unique<WindowImage>(display_, target_.Id, target_.Depth, bitsPerPixel_, width_,
+                                            height_, !pixels_);
   }
-  if (!direct_ || !direct_->HasSize(width_, height_)) {
-    direct_.reset();  // its shared memory first
-    direct_ = std::make_unique<WindowImage>(display_, target_.Id, target_.Depth, width_, height_);
-  }
-  return direct_->Surface();
+  if (!pixels_) return window_->Surface();
+  if (!plain_ || cairo_image_surface_get_width(plain_.get()) != width_ ||
+      cairo_image_surface_get_height(plain_.get()) != height_)
+    plain_.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_));
+  return plain_.get();
 }
 
 void HackPainter::PutImage() {
-  if (!converting_) {
-    direct_->Put();
-    return;
+  if (pixels_) {
+    cairo_surface_flush(plain_.get());
+    pixels_->Convert(cairo_image_surface_get_data(plain_.get()), cairo_image_surface_get_stride(plain_.get()),
+                     window_->Image());
   }
-  cairo_surface_flush(plain_.get());
-  CairoContext cr(cairo_create(converting_.get()));
-  cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(cr.get(), plain_.get(), 0, 0);
-  cairo_paint(cr.get());
-  cairo_surface_flush(converting_.get());
-  XFlush(display_);
+  window_->Put();
 }
 
 void HackPainter::Paint(const ClockReading& clock) {

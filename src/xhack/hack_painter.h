@@ -15,11 +15,14 @@
 #include "screen_picture.h"
 #include "settings.h"
 #include "x_image.h"
+#include "x_pixels.h"
 #include "x_target.h"
 
 class HackPainter {
 public:
-  // The display, the window and the fonts must outlive the painter.
+  // The display, the window and the fonts must outlive the painter. Throws
+  // std::runtime_error, with the one line that names it, on a visual the hack
+  // cannot draw on.
   HackPainter(Display* display, const TargetWindow& target, const CairoFonts& fonts, int dpi,
               Settings settings, std::optional<std::string> listFile);
 
@@ -43,10 +46,11 @@ private:
   TargetWindow target_;
   int width_ = 0, height_ = 0;
   // Where the window keeps its pixels as cairo's image does (32 bits, red,
-  // green and blue in the low three bytes: nearly every display today), the
-  // image is made in the window's own layout. Any other visual gets a plain
-  // image that cairo's Xlib surface converts on the way.
-  std::unique_ptr<WindowImage> direct_;
-  CairoSurface converting_;
+  // green and blue in the low three bytes: nearly every display today), cairo
+  // draws straight into the window's image. On any other visual it draws into
+  // a plain image whose colours pixels_ writes into the window's image.
+  std::unique_ptr<WindowImage> window_;
+  std::unique_ptr<VisualPixels> pixels_;  // null where cairo draws straight
   CairoSurface plain_;
+  int bitsPerPixel_ = 32;
 };

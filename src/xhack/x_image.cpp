@@ -5,14 +5,15 @@
 #include <sys/ipc.h>
 #include <sys/shm.h>
 
-#include <bit>
 #include <new>
 
 #include "x_target.h"
 
-WindowImage::WindowImage(Display* display, Window window, int depth, int width, int height)
+WindowImage::WindowImage(Display* display, Window window, int depth, int bitsPerPixel, int width, int height,
+                         bool forCairo)
     : display_(display), window_(window), gc_(XCreateGC(display, window, 0, nullptr)) {
-  const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width);
+  // Rows padded to 32 bits, as the server's formats and cairo's RGB24 both have them.
+  const int stride = (width * bitsPerPixel + 31) / 32 * 4;
   const std::size_t bytes = static_cast<std::size_t>(stride) * height;
 
   // A display over the network (or a server without the extension) shares no
@@ -43,20 +44,18 @@ WindowImage::WindowImage(Display* display, Window window, int depth, int width, 
   image_.format = ZPixmap;
   image_.data = reinterpret_cast<char*>(pixels);
   image_.obdata = reinterpret_cast<char*>(&segment_);
-  // The pixels are this machine's 32-bit words; Xlib reorders the bytes for a
-  // server of the other order.
-  image_.byte_order = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
-  image_.bitmap_unit = 32;
-  image_.bitmap_bit_order = image_.byte_order;
+  // In the server's own order: shared memory is read as it lies. (cairo's
+  // layout is used only where that is this machine's order.)
+  image_.byte_order = ImageByteOrder(display);
+  image_.bitmap_unit = BitmapUnit(display);
+  image_.bitmap_bit_order = BitmapBitOrder(display);
   image_.bitmap_pad = 32;
   image_.depth = depth;
   image_.bytes_per_line = stride;
-  image_.bits_per_pixel = 32;
-  image_.red_mask = 0xFF0000;
-  image_.green_mask = 0xFF00;
-  image_.blue_mask = 0xFF;
+  image_.bits_per_pixel = bitsPerPixel;
   XInitImage(&image_);
-  surface_.reset(cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, width, height, stride));
+  if (forCairo)
+    surface_.reset(cairo_image_surface_create_for_data(pixels, CAIRO_FORMAT_RGB24, width, height, stride));
 }
 
 WindowImage::~WindowImage() {
@@ -71,7 +70,7 @@ WindowImage::~WindowImage() {
 
 void WindowImage::Put() {
   if (image_.width <= 0 || image_.height <= 0) return;
-  cairo_surface_flush(surface_.get());
+  if (surface_) cairo_surface_flush(surface_.get());
   if (shared_) {
     XShmPutImage(display_, window_, gc_, &image_, 0, 0, 0, 0, image_.width, image_.height, False);
   } else {

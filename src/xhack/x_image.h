@@ -1,6 +1,7 @@
 // The picture's image in memory, laid out as the window keeps its pixels, and
 // its way into the window at once: through memory shared with the X server
 // where the server can share it (one request, nothing copied), else sent whole.
+// Where the layout is cairo's own, cairo draws straight into it.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -13,14 +14,18 @@
 
 class WindowImage {
 public:
-  // For a window of `depth` whose visual keeps red, green and blue in the low
-  // three bytes of 32-bit pixels, as cairo's RGB24 image does.
-  WindowImage(Display* display, Window window, int depth, int width, int height);
+  // For a window of `depth` whose pixels take `bitsPerPixel` each, in the
+  // server's byte and bit order. With `forCairo` (a visual that keeps red,
+  // green and blue in the low three bytes of 32-bit pixels of this machine's
+  // order, as cairo's RGB24 image does) it has a cairo surface to draw into.
+  WindowImage(Display* display, Window window, int depth, int bitsPerPixel, int width, int height,
+              bool forCairo);
   ~WindowImage();
   WindowImage(const WindowImage&) = delete;
   WindowImage& operator=(const WindowImage&) = delete;
 
-  cairo_surface_t* Surface() const { return surface_.get(); }
+  cairo_surface_t* Surface() const { return surface_.get(); }  // null unless forCairo
+  XImage& Image() { return image_; }
   bool HasSize(int width, int height) const { return width == image_.width && height == image_.height; }
   bool Shared() const { return shared_; }
   // Puts the image into the window and waits until the server has taken it,

@@ -68,7 +68,7 @@ std::variant<TargetWindow, std::string> Existing(Display* display, Window window
   XSync(display, False);
   if (errorCount != before) return named + ": the window vanished";
   return TargetWindow{window, false, attributes.width, attributes.height, attributes.visual,
-                      attributes.depth};
+                      attributes.depth, attributes.colormap};
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ bool WindowExists(Display* display, Window window) {
 std::variant<DisplayConnection, std::string> OpenDisplay(const HackOptions& options) {
   const char* name = options.Display ? options.Display->c_str() : nullptr;
   DisplayConnection display(XOpenDisplay(name));
-  if (!display) return "quellora: cannot open display \"" + std::string(XDisplayName(name)) + "\"";
+  if (!display) return "quellora: cannot open display " + QuotedValue(XDisplayName(name));
   return display;
 }
 
@@ -104,8 +104,7 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
   if (envApplies) {
     const auto id = ParseWindowId(saverWindowVariable);
     if (!id)
-      return "quellora: XSCREENSAVER_WINDOW: expected a window id, got \"" +
-             std::string(saverWindowVariable) + "\"";
+      return "quellora: XSCREENSAVER_WINDOW: expected a window id, got " + QuotedValue(saverWindowVariable);
     return Existing(display, *id, "quellora: XSCREENSAVER_WINDOW " + Hex(*id));
   }
   if (options.Target == HackTarget::Root) {
@@ -122,16 +121,24 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
   // No background: the server then leaves exposed parts as they were until
   // the whole new picture arrives, instead of clearing them first.
   attributes.background_pixmap = None;
-  attributes.event_mask = ExposureMask | StructureNotifyMask;
+  // Keys and buttons close it, as its picture says.
+  attributes.event_mask = ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask;
   const Window window = XCreateWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
                                       CopyFromParent, InputOutput, CopyFromParent,
                                       CWBackPixmap | CWEventMask, &attributes);
   return TargetWindow{window, true, width, height, DefaultVisual(display, screen),
-                      DefaultDepth(display, screen)};
+                      DefaultDepth(display, screen), DefaultColormap(display, screen)};
 }
 
 void ShowOwnWindow(Display* display, const TargetWindow& target) {
+  // Named for window managers old (WM_NAME, WM_CLASS) and new (_NET_WM_NAME).
   XStoreName(display, target.Id, "Quellora");
+  std::string name = "quellora", kind = "Quellora";
+  XClassHint hint{name.data(), kind.data()};
+  XSetClassHint(display, target.Id, &hint);
+  XChangeProperty(display, target.Id, XInternAtom(display, "_NET_WM_NAME", False),
+                  XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(kind.data()), static_cast<int>(kind.size()));
   Atom close = XInternAtom(display, "WM_DELETE_WINDOW", False);
   XSetWMProtocols(display, target.Id, &close, 1);
   XMapWindow(display, target.Id);

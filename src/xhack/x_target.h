@@ -22,6 +22,7 @@ struct TargetWindow {
   int Height = 0;
   Visual* VisualType = nullptr;
   int Depth = 0;
+  Colormap Colours = None;  // where the window's pixels find their colours
 };
 
 // Opens the display of -display (else $DISPLAY), or the one-line reason why not.
@@ -31,11 +32,13 @@ std::variant<DisplayConnection, std::string> OpenDisplay(const HackOptions& opti
 // passed in) unless -window was asked for, else the (virtual) root for -root,
 // else a new window of the hack's own, not yet mapped. A window that does not
 // exist, or an id that does not read, is the one-line reason. Selects the
-// events the hack needs: exposure and structure (resize, destruction).
+// events the hack needs: exposure and structure (resize, destruction), and on
+// its own window keys and buttons (the input of another's belongs to it).
 std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackOptions& options,
                                                    const char* saverWindowVariable);
 
-// Maps the hack's own window and names it; it can be closed by the window manager.
+// Maps the hack's own window and names it ("Quellora", of the class quellora,
+// Quellora); it can be closed by the window manager.
 void ShowOwnWindow(Display* display, const TargetWindow& target);
 // The window manager's close message of the hack's own window.
 bool IsCloseRequest(Display* display, const XEvent& event);

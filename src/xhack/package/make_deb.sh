@@ -1,10 +1,11 @@
 #!/bin/bash
 # Makes the Debian package of the hack with dpkg-deb:
-#   make_deb.sh HACK XML VERSION CONTROL_IN COPYRIGHT OUT.deb
+#   make_deb.sh HACK XML VERSION CONTROL_IN COPYRIGHT MANUAL OUT.deb
 # The hack goes stripped into XScreenSaver's folder of hacks, the settings
-# description into XScreenSaver's folder of descriptions.
+# description into XScreenSaver's folder of descriptions, the manual page
+# (section 6, as XScreenSaver's hacks have theirs) where man finds it.
 set -euo pipefail
-hack=$1 xml=$2 version=$3 control_in=$4 copyright=$5 out=$6
+hack=$1 xml=$2 version=$3 control_in=$4 copyright=$5 manual=$6 out=$7
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 # Where dpkg-shlibdeps looks for a package being built.
@@ -12,6 +13,9 @@ root=$stage/src/debian/quellora
 install -D -m 0755 -s "$hack" "$root/usr/libexec/xscreensaver/quellora"
 install -D -m 0644 "$xml" "$root/usr/share/xscreensaver/config/quellora.xml"
 install -D -m 0644 "$copyright" "$root/usr/share/doc/quellora/copyright"
+mkdir -p "$root/usr/share/man/man6"
+gzip -9n <"$manual" >"$root/usr/share/man/man6/quellora.6.gz"
+chmod 0644 "$root/usr/share/man/man6/quellora.6.gz"
 printf 'quellora (%s) unstable; urgency=medium\n\n  * Release %s.\n\n -- Quellora <quellora@example.org>  %s\n' \
   "$version" "$version" "$(date -R -d @"${SOURCE_DATE_EPOCH:-$(stat -c %Y "$xml")}")" |
   gzip -9n >"$root/usr/share/doc/quellora/changelog.gz"

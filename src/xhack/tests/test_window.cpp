@@ -6,10 +6,12 @@
 //                       spaces) and waits for its first picture: "painted MS PID"
 //   repaint             exposes the window as the server does when it is
 //                       uncovered, and waits for the new picture: "repainted MS"
-//   stop PID [INT]      SIGTERM (or SIGINT) to a program it started, and waits
+//   stop PID [INT|HUP]  SIGTERM (or SIGINT, SIGHUP) to a program it started, and waits
 //                       for its end: "ended MS STATUS" (exit code or "signal N")
 //   wait PID            the same without a signal
 //   destroy             destroys the window: "destroyed"
+//   inputonly           makes an input-only child window, which has no pixels:
+//                       "inputonly ID"
 // The picture's background is never black and arrives whole, in one request,
 // so the first pixel inside its black edge tells when the picture is there.
 #include <X11/Xlib.h>
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
       pid_t pid = 0;
       std::string how;
       words >> pid >> how;
-      if (command == "stop") kill(pid, how == "INT" ? SIGINT : SIGTERM);
+      if (command == "stop") kill(pid, how == "INT" ? SIGINT : how == "HUP" ? SIGHUP : SIGTERM);
       answer = Poll([&]() -> std::string {
         int status = 0;
         const pid_t done = waitpid(pid, &status, WNOHANG);
@@ -111,6 +113,11 @@ int main(int argc, char** argv) {
         return Timed("ended", since, WIFEXITED(status) ? " " + std::to_string(WEXITSTATUS(status))
                                                        : " signal " + std::to_string(WTERMSIG(status)));
       });
+    } else if (command == "inputonly") {
+      XSetWindowAttributes none{};
+      const Window child = XCreateWindow(d, w, 0, 0, 10, 10, 0, 0, InputOnly, CopyFromParent, 0, &none);
+      XSync(d, False);
+      answer = "inputonly " + std::to_string(child);
     } else if (command == "destroy") {
       XDestroyWindow(d, w);
       XSync(d, False);
