@@ -139,7 +139,9 @@ void CairoCanvas::LineTo(Point p) {
 
 void CairoCanvas::UseFont(bool forDrawing) {
   cairo_set_font_face(cr_, forDrawing ? font_.Face : font_.Measure);
-  cairo_set_font_options(cr_, font_.Smooth ? smooth_.get() : sharp_.get());
+  // GDI measures every size by its outlines hinted for smoothing, whether it
+  // then draws them smoothed or not.
+  cairo_set_font_options(cr_, font_.Smooth || !forDrawing ? smooth_.get() : sharp_.get());
   // Glyph space has y downwards: a point above the baseline moves right.
   cairo_matrix_t matrix;
   cairo_matrix_init(&matrix, font_.Ppem, 0, italic_ ? -ItalicSlant * font_.Ppem : 0, font_.Ppem, 0, 0);
@@ -202,17 +204,20 @@ TextExtent CairoCanvas::MeasureText(std::u16string_view text) {
   const std::int32_t cell = font_.Ascent + font_.Descent;
   TextExtent extent{placed.Advance, cell};
   if (placed.Count == 0) return extent;
-  // The ink box of the glyphs as drawn, slant included; its bearings are from
-  // the first glyph's place on the baseline, the ascent below the cell's top.
-  UseFont(true);
-  cairo_text_extents_t ink;
-  cairo_glyph_extents(cr_, placed.Glyphs.get(), placed.Count, &ink);
-  if (ink.width > 0) {
-    const auto outward = [](double beyond) { return std::max(0, static_cast<std::int32_t>(std::ceil(beyond))); };
-    extent.InkBefore = outward(-ink.x_bearing);
-    extent.InkAfter = outward(ink.x_bearing + ink.width - placed.Advance);
-    extent.InkAbove = outward(-(font_.Ascent + ink.y_bearing));
-    extent.InkBelow = outward(font_.Ascent + ink.y_bearing + ink.height - cell);
+  // The ink box of the glyphs as drawn (from the font's bitmaps at some
+  // sizes) and of their outlines, as GDI counts both, slant included; the
+  // bearings are from the first glyph's place on the baseline, the ascent
+  // below the cell's top.
+  const auto outward = [](double beyond) { return std::max(0, static_cast<std::int32_t>(std::ceil(beyond))); };
+  for (const bool drawn : {true, false}) {
+    UseFont(drawn);
+    cairo_text_extents_t ink;
+    cairo_glyph_extents(cr_, placed.Glyphs.get(), placed.Count, &ink);
+    if (ink.width <= 0) continue;
+    extent.InkBefore = std::max(extent.InkBefore, outward(-ink.x_bearing));
+    extent.InkAfter = std::max(extent.InkAfter, outward(ink.x_bearing + ink.width - placed.Advance));
+    extent.InkAbove = std::max(extent.InkAbove, outward(-(font_.Ascent + ink.y_bearing)));
+    extent.InkBelow = std::max(extent.InkBelow, outward(font_.Ascent + ink.y_bearing + ink.height - cell));
   }
   return extent;
 }

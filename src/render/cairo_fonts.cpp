@@ -7,6 +7,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_GASP_H
 
 #include <cstdlib>
 #include <filesystem>
@@ -75,6 +76,12 @@ CairoFonts::Face CairoFonts::Load(const std::string& file) {
   face.File = file;
   if (FT_IS_SCALABLE(ftFace)) {
     face.UnitsPerEm = ftFace->units_per_EM;
+    // GDI draws an upright size unsmoothed where the font's gasp table says
+    // so (Tahoma: up to 16 pixels to the em, from its bitmaps where it has them).
+    for (int ppem = 0; ppem <= 255; ++ppem) {
+      const FT_Int flags = FT_Get_Gasp(ftFace, static_cast<FT_UInt>(ppem));
+      face.GrayAtPpem.push_back(flags == FT_GASP_NO_TABLE || (flags & FT_GASP_DO_GRAY) != 0);
+    }
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ftFace, FT_SFNT_OS2));
     if (os2 && os2->usWinAscent + os2->usWinDescent > 0) {
       face.AscentUnits = os2->usWinAscent;
@@ -128,6 +135,9 @@ CellFont CairoFonts::Size(const Face& face, std::int32_t cellHeight, bool outlin
   ppem = std::max(ppem, 1);
   const std::int64_t scale = DivFix(std::int64_t{ppem} * 64, face.UnitsPerEm);
   font.Ppem = ppem;
+  // GDI smooths the slanted outlines of a made-up italic whatever the size.
+  const auto& gray = face.GrayAtPpem;
+  font.Smooth = outline || gray.empty() || gray[std::min<std::size_t>(static_cast<std::size_t>(ppem), gray.size() - 1)];
   font.Ascent = static_cast<std::int32_t>((MulFix(face.AscentUnits, scale) + 32) >> 6);
   font.Descent =
       static_cast<std::int32_t>((MulFix(face.CellUnits - face.AscentUnits, scale) + 32) >> 6);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "cairo_owners.h"
 
@@ -57,6 +58,9 @@ private:
     std::int32_t UnitsPerEm = 0;  // 0: a font of bitmaps in one size only
     std::int32_t CellUnits = 0;   // ascent + descent in font units (Windows metrics)
     std::int32_t AscentUnits = 0;
+    // Whether the font asks to be smoothed at each size (its gasp table),
+    // by pixels to the em; sizes past the end as the last.
+    std::vector<bool> GrayAtPpem;
     CellFont Fixed;  // the one size of a bitmap font
   };
 

@@ -42,6 +42,19 @@ start_program() {
 start_hack() { start_program "$hack" -window-id "{id}" "$@"; }
 # -----------------------------------------------------------------------------
 
+# Whether two listings are the same operations, a text's place allowed to
+# differ by a pixel across; prints the lines that differ more.
+listings_agree() {  # WINDOWS_LIST HACK_LIST
+  tr -d '\r' <"$1" | paste -d '\t' - "$2" | awk -F'\t' '
+    $1 == $2 { next }
+    { split($1, w, " "); split($2, h, " ")
+      if (w[1] == "Text" && h[1] == "Text" && w[3] == h[3] && substr($1, index($1, "\"")) == substr($2, index($2, "\"")) &&
+          (w[2] - h[2] == 1 || h[2] - w[2] == 1)) { moved++; next }
+      print NR ": " $1 " | " $2; bad++ }
+    END { if (moved) print moved " text(s) a pixel across" > "/dev/stderr"; exit bad > 0 }' &&
+    [[ $(wc -l <"$1") == $(wc -l <"$2") ]]
+}
+
 # The hack's options for a line of moments.txt.
 moment_args() {
   local now=$1 birth=$2 lang=$3 stars=$4 user=$5
@@ -53,10 +66,13 @@ moment_args() {
 
 case_windows() {
   start_display 1920x1080
-  open_window 1920x1080
-  local name now birth lang stars user dpi per_mille
-  while IFS='|' read -r name now birth lang stars user dpi per_mille; do
+  local name now birth lang stars user dpi per_mille size opened="" pixels
+  while IFS='|' read -r name now birth lang stars user dpi per_mille size; do
     [[ -z $name || $name == \#* ]] && continue
+    size=${size:-1920x1080}
+    # A window of the moment's size on the one display.
+    [[ $size == "$opened" ]] || { open_window "$size"; opened=$size; }
+    pixels=$((${size%x*} * ${size#*x}))
     moment_args "$now" "$birth" "$lang" "$stars" "$user"
     # The desktop's scale, read by the hack when it starts. (The server keeps
     # it while the test's window holds a connection open.)
@@ -67,8 +83,11 @@ case_windows() {
     [[ $reply == "ended "*" signal 15" ]] || fatal "$name: the hack did not end by its SIGTERM: $reply"
     # Equal to the last operation, the texts' places included: both sides
     # measure Wine's Tahoma with the system's FreeType, hinted, and size it by
-    # GDI's rule (see cairo_fonts.cpp), so the widths agree to the pixel.
-    diff "$here/windows/$name.list" "$work/$name.list" >"$work/$name.diff" ||
+    # GDI's rule (see cairo_fonts.cpp), so the widths agree to the pixel. The
+    # ink of a slanted last letter is each side's own rasteriser's, a pixel
+    # apart at some small sizes, and moves a text that leans into its disc a
+    # pixel more or less: a text may stand one pixel across from Windows'.
+    listings_agree "$here/windows/$name.list" "$work/$name.list" >"$work/$name.diff" ||
       fatal "$name: the listing differs from the Windows one: $(head -c 2000 "$work/$name.diff")"
     # Shapes are drawn unsmoothed by both; smoothed text and GDI's own
     # rasterisation of ellipses, arcs and lines leave differences a pixel wide
@@ -77,8 +96,8 @@ case_windows() {
     all=$(compare -metric AE "$work/$name.ppm" "$here/windows/$name.png" null: 2>&1 || true)
     off=$(compare -metric AE -fuzz 30% "$work/$name.ppm" "$here/windows/$name.png" null: 2>&1 || true)
     echo "$name: listing as on Windows ($(wc -l <"$work/$name.list") operations);" \
-      "$all pixels differ at all, $off by more than 30 % (of 2073600)"
-    ((off <= 2073600 * per_mille / 1000)) || fatal "$name: $off pixels differ by more than 30 %"
+      "$all pixels differ at all, $off by more than 30 % (of $pixels)"
+    ((off <= pixels * per_mille / 1000)) || fatal "$name: $off pixels differ by more than 30 %"
   done <"$here/moments.txt"
 }
 
@@ -222,10 +241,12 @@ case_xscreensaver() {
   pid=$(pgrep -u "$user" -f "^$hack --root")
   wait_until 20 screen_shows en-0940 || fatal "the screen does not show the picture"
   echo "activated: the hack (pid $pid) shows the picture on the screen"
-  # The wrapped values read as typed: single spaces in the corner.
+  # The wrapped values read as typed: single spaces in the corner (the name
+  # and the birth moment are two runs on the one row).
   local corner
-  corner=$(grep '^Text 10 1051 ' "$work/xscreensaver.list")
-  [[ $corner == 'Text 10 1051 "Анна Мария Шмидт-Иванова, 01.07.1985 08:30"' ]] ||
+  corner=$(awk '$1 == "Text" && $3 == 1051 && $2 < 960 { sub(/^Text [0-9]+ [0-9]+ "/, ""); sub(/"$/, ""); printf "%s", $0 }' \
+    "$work/xscreensaver.list")
+  [[ $corner == 'Анна Мария Шмидт-Иванова, 01.07.1985 08:30' ]] ||
     fatal "the corner text from the wrapped line: $corner"
   echo "wrapped values: the corner reads ${corner#Text 10 1051 }"
 
