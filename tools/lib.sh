@@ -280,11 +280,13 @@ colours_in() {  # IMAGE LEFT TOP WIDTH HEIGHT
 }
 
 # The ring's twelve discs in a snapshot listing, one a line: the fill colour as
-# RRGGBB and the disc's box in units (LEFT TOP RIGHT BOTTOM). A ring disc is
-# the 50-unit ellipse drawn with the brush selected before it.
+# RRGGBB and the disc's box in pixels (LEFT TOP RIGHT BOTTOM). A ring disc is
+# the first ellipse after a black pen is selected (its badge follows it with
+# the same pen), filled with the brush selected before it.
 ring_discs() {  # LISTING
   tr -d '\r' <"$1" | awk '$1 == "Brush" { brush = $2 }
-    $1 == "Ellipse" && $4 - $2 == 50 {
+    $1 == "Pen" { disc = $3 == "0x00000000" }
+    $1 == "Ellipse" && disc { disc = 0
       printf "%s%s%s %d %d %d %d\n", substr(brush, 9, 2), substr(brush, 7, 2), substr(brush, 5, 2), $2, $3, $4, $5 }'
 }
 # The colour of the pixel at X Y of an image as RRGGBB, and the largest

@@ -5,11 +5,19 @@
 
 #include "text_cut.h"
 
+namespace {
+
+bool DirectionControl(char16_t c) {
+  return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+}  // namespace
+
 std::u16string DrawnName(std::u16string_view name) {
   std::u16string drawn;
   drawn.reserve(name.size());
   for (const char16_t c : name)
-    if (c >= 0x20 && c != 0x7F) drawn += c;
+    if (c >= 0x20 && c != 0x7F && !DirectionControl(c)) drawn += c;
   return drawn;
 }
 

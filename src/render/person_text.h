@@ -13,7 +13,11 @@
 inline constexpr char16_t Ellipsis[] = u"…";
 
 // The name without the C0 control characters and DEL, which draw nothing
-// sensible (a tab as a box, a line break as nothing). The stored name stays.
+// sensible (a tab as a box, a line break as nothing), and without the marks,
+// embeddings, overrides and isolates of direction: drawn as a run of its own,
+// the name's letters take their own direction, and the invisible controls
+// would only measure as a box's width where some systems draw nothing. The
+// stored name stays.
 std::u16string DrawnName(std::u16string_view name);
 
 // The longest start of name that ends at a character boundary and, less any

@@ -7,15 +7,17 @@
 
 namespace {
 
-TEST(DrawnName, ControlCharactersAndDelAreLeftOut) {
+TEST(DrawnName, ControlCharactersDelAndDirectionControlsAreLeftOut) {
   struct {
     std::u16string name, drawn;
   } const cases[] = {
       {u"Anna", u"Anna"},
       {u"An\tna\r\n", u"Anna"},
       {u"\x01\x1F\x7F", u""},
-      {u"Anna\u202E", u"Anna\u202E"},  // a bidi control stays: the name is drawn as a run of its own
-      {u"\u00A0Jo\u0085", u"\u00A0Jo\u0085"},  // only C0 and DEL go
+      {u"Anna\u202E", u"Anna"},
+      {u"\u202Aa\u202Bb\u202Cc\u202Dd\u2066e\u2067f\u2068g\u2069h\u200Ei\u200Fj\u061Ck", u"abcdefghijk"},
+      {u"\u05D3\u05E0\u05D4 Levi", u"\u05D3\u05E0\u05D4 Levi"},  // letters of any direction stay
+      {u"\u00A0Jo\u0085\u200D", u"\u00A0Jo\u0085\u200D"},  // and the rest: a joiner, C1
   };
   for (const auto& c : cases) EXPECT_EQ(DrawnName(c.name), c.drawn) << Utf8FromUtf16(c.name);
 }

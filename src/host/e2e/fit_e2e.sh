@@ -1,12 +1,17 @@
 #!/bin/bash
 # The full-screen saver on screens of a given size and scale (LogPixels), each
-# an Xvfb display of its own: the screenshot shows all twelve discs whole, in
-# their colours, where the snapshot tool's listing for that screen puts them
-# (the tool picks the picture's scale by the saver's own rule).
-#   fit_e2e.sh STATE SAVER SNAPSHOT [--shots DIR] WIDTHxHEIGHT@DPI...
-# STATE is a folder of the test's own for the displays and a throwaway Wine
-# prefix; --shots keeps each screenshot as DIR/saver-WIDTHxHEIGHT-DPI.png.
-# Stops only the Xvfb, the saver and the Wine prefix it started.
+# an Xvfb display of its own, with a name of a given kind: the screenshot is
+# the snapshot tool's picture of that screen to the pixel, all twelve discs are
+# whole on it in their colours, no text's ink comes within 2 pixels of a disc
+# or into the screen's outer 3 pixels, and a name too long for its corner ends
+# clear of the site address while one with a direction override leaves the
+# birth moment as it reads.
+#   fit_e2e.sh STATE SAVER SNAPSHOT [--shots DIR] WIDTHxHEIGHT@DPI[:LANG[:NAME]]...
+# LANG is en or ru (en when left out); NAME is short (Anna), long (300
+# characters) or override (Anna and U+202E). STATE is a folder of the test's
+# own for the displays and a throwaway Wine prefix; --shots keeps each
+# screenshot as DIR/saver-WIDTHxHEIGHT-DPI.png. Stops only the Xvfb, the saver
+# and the Wine prefix it started.
 set -uo pipefail
 state=$1 saver=$2 snapshot=$3
 shift 3
@@ -15,6 +20,10 @@ if [[ ${1:-} == --shots ]]; then shots=$(mkdir -p "$2" && cd "$2" && pwd); shift
 source "$(dirname "$0")/../../../tools/lib.sh"
 rm -rf "$state" && mkdir -p "$state" && state=$(cd "$state" && pwd)
 export WINEPREFIX=$state/prefix LC_ALL=en_US.UTF-8
+
+readonly background=00001E  # the picture's background colour as RRGGBB
+long_name=$(printf 'Anna Maria Schmidt-Ivanova %.0s' {1..12} | cut -c 1-300)
+override_name=$(printf 'Anna\u202e')
 
 XVFB_PID="" saver_pid=""
 stop_display() {
@@ -29,20 +38,51 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The colours of the 3x3 pixels around X Y in the screenshot.
-colours_around() { colours_in "$state/shot.ppm" $(($1 - 1)) $(($2 - 1)) 3 3; }
+# The snapshot tool's listing and image of the screen at the moment the
+# screenshot was taken, for the saver's settings.
+draw_snapshot() {  # WIDTH HEIGHT DPI LANG USER MOMENT
+  wine_for 60 "$snapshot" --now "$6" --user "$5" --birth "1985-07-01 08:30" --lang "$4" --stars off \
+    --size "$1x$2" --dpi "$3" --list "$(wine_path "$state/list.txt")" --image "$(wine_path "$state/snapshot.bmp")" \
+    >/dev/null 2>&1 && tr -d '\r' <"$state/list.txt" >"$state/list"
+}
 
-check_screen() {  # WIDTH HEIGHT DPI
-  local width=$1 height=$2 dpi=$3 moment i
+# Pixels of the screenshot that are not the background within a ring 1 to 2
+# pixels outside a disc's circle: a text's ink within the gap of the disc.
+touching_disc() {  # LEFT TOP RIGHT BOTTOM
+  local l=$1 t=$2 r=$3 b=$4 margin=4
+  convert "$state/shot.ppm" -crop "$((r - l + 2 * margin))x$((b - t + 2 * margin))+$((l - margin))+$((t - margin))" \
+    +repage -depth 8 txt:- |
+    awk -v cx="$(((r - l) / 2.0 + margin))" -v radius="$(((r - l) / 2.0))" -v bg="$background" -F'[,: ]+' '
+      NR > 1 { x = $1 + 0.5; y = $2 + 0.5; d = sqrt((x - cx) ^ 2 + (y - cx) ^ 2)
+               for (i = 1; i <= NF; i++) if ($i ~ /^#/) { colour = substr($i, 2, 6); break }
+               if (d > radius + 1 && d <= radius + 2 && colour != bg) n++ }
+      END { print n + 0 }'
+}
+
+# The colours of the screenshot's frame of 3 pixels, the outermost row and
+# column apart (the picture's black edge): the background alone.
+edge_colours() {  # WIDTH HEIGHT
+  local w=$1 h=$2
+  { colours_in "$state/shot.ppm" 1 1 $((w - 2)) 2
+    colours_in "$state/shot.ppm" 1 $((h - 3)) $((w - 2)) 2
+    colours_in "$state/shot.ppm" 1 1 2 $((h - 2))
+    colours_in "$state/shot.ppm" $((w - 3)) 1 2 $((h - 2)); } | sort -u | tr '\n' ' '
+}
+
+check_screen() {  # WIDTH HEIGHT DPI LANG NAME
+  local width=$1 height=$2 dpi=$3 lang=$4 kind=$5 user
+  case $kind in
+    long) user=$long_name ;;
+    override) user=$override_name ;;
+    *) user=Anna ;;
+  esac
   start_xvfb "$state" "${width}x${height}x24" || return
-  if [[ ! -d $WINEPREFIX ]]; then
-    prepare_prefix
-    reg_number 'HKCU\SOFTWARE\Quellora' English 1
-    reg_number 'HKCU\SOFTWARE\Quellora' Star 1
-    # The birth text in the U.S. formats the saver reads under LC_ALL.
-    reg_set 'HKCU\SOFTWARE\Quellora' User Anna
-    reg_set 'HKCU\SOFTWARE\Quellora' Birth '7/1/1985 8:30:00 AM'
-  fi
+  [[ -d $WINEPREFIX ]] || prepare_prefix
+  reg_number 'HKCU\SOFTWARE\Quellora' English "$([[ $lang == en ]] && echo 1 || echo 0)"
+  reg_number 'HKCU\SOFTWARE\Quellora' Star 0
+  reg_set 'HKCU\SOFTWARE\Quellora' User "$user"
+  # The birth text in the U.S. formats the saver reads under LC_ALL.
+  reg_set 'HKCU\SOFTWARE\Quellora' Birth '7/1/1985 8:30:00 AM'
   reg_number 'HKCU\Control Panel\Desktop' LogPixels "$dpi"
   wine "$saver" /s >/dev/null 2>&1 &
   saver_pid=$!
@@ -51,55 +91,82 @@ check_screen() {  # WIDTH HEIGHT DPI
     return
   fi
   sleep 2
-  moment=$(date '+%Y-%m-%d %H:%M')
-  import -window root "$state/shot.ppm"
+  # The screenshot and the snapshot of its minute; once more should the
+  # minute turn between the two.
+  local moment attempt differing=""
+  for attempt in 1 2; do
+    moment=$(date '+%Y-%m-%d %H:%M')
+    import -window root "$state/shot.ppm"
+    [[ $(date '+%Y-%m-%d %H:%M') == "$moment" ]] || continue
+    draw_snapshot "$width" "$height" "$dpi" "$lang" "$user" "$moment" || { fail "no snapshot"; return; }
+    differing=$(compare -metric AE "$state/shot.ppm" "$state/snapshot.bmp" null: 2>&1)
+    break
+  done
   [[ -n $shots ]] && convert "$state/shot.ppm" -strip "$shots/saver-${width}x${height}-${dpi}.png"
+  [[ $differing == 0 ]] || fail "the screen is not the snapshot tool's picture: $differing pixels differ"
+  read -r _ label_font _ < <(grep -m1 '^Font' "$state/list")
+  echo "$case_name: the picture is drawn at $(awk -v f="$label_font" 'BEGIN { printf "%.3f", f / 15 }') times (the labels' font $label_font px; the display asks $(awk -v d="$dpi" 'BEGIN { printf "%.3f", d / 96 }'))"
 
-  wine_for 60 "$snapshot" --now "$moment" --user Anna --birth "1985-07-01 08:30" --lang en --size "${width}x${height}" \
-    --dpi "$dpi" --list "$(wine_path "$state/list.txt")" >/dev/null 2>&1 || { fail "no listing"; return; }
-  local units_wide units_high
-  read -r _ _ _ units_wide units_high < <(tr -d '\r' <"$state/list.txt" | sed -n 2p)
-  awk -v w="$width" -v u="$units_wide" -v d="$dpi" -v s="$case_name" 'BEGIN {
-    printf "%s: the picture is %d units wide, drawn at %.3f times (the display asks %.3f)\n", s, u, w / u, d / 96 }'
-
-  # Each ring disc: a 50-unit ellipse filled with the brush selected before it.
-  local discs=0 brush="" op args
-  while read -r op args; do
-    if [[ $op == Brush ]]; then brush=$args; continue; fi
-    [[ $op == Ellipse ]] || continue
-    local l t r b
-    read -r l t r b <<<"$args"
-    ((r - l == 50)) || continue
+  # Each ring disc: inside the screen's outer 3 pixels, its fill on both sides
+  # of the badge and above it beside the code, and nothing but the background
+  # just outside it.
+  local discs=0 colour l t r b
+  while read -r colour l t r b; do
     discs=$((discs + 1))
-    local wanted points x y dx dy
-    wanted=$(rgb_of "$brush")
-    # The disc's box within the screen, and its fill on both sides of the badge
-    # and above it beside the code, at the scale the listing gives.
-    points=$(awk -v l="$l" -v t="$t" -v r="$r" -v b="$b" -v w="$width" -v h="$height" -v uw="$units_wide" \
-      -v uh="$units_high" 'BEGIN { sx = w / uw; sy = h / uh
-        if (l * sx < 0 || t * sy < 0 || r * sx > w || b * sy > h) { print "outside"; exit }
-        cx = l + 25; cy = t + 25
-        split("-20 0 20 0 -15 -15 15 -15 -18 15 18 15", o, " ")
-        for (i = 1; i < 12; i += 2) printf "%d %d\n", int((cx + o[i]) * sx + 0.5), int((cy + o[i + 1]) * sy + 0.5) }')
-    if [[ $points == outside ]]; then
-      fail "disc $discs at $l $t $r $b units lies outside the screen"
+    if ((l < 3 || t < 3 || r > width - 3 || b > height - 3)); then
+      fail "disc $discs at $l $t $r $b lies outside the screen's inner part"
       continue
     fi
-    while read -r x y; do
-      colours_around "$x" "$y" | grep -qx "$wanted" ||
-        fail "disc $discs ($wanted) at $l $t $r $b units: not its colour near $x,$y px but $(colours_around "$x" "$y" | tr '\n' ' ')"
-    done <<<"$points"
-  done < <(tr -d '\r' <"$state/list.txt")
+    local x y cx=$(((l + r) / 2)) cy=$(((t + b) / 2)) q=$(((r - l) * 3 / 10))
+    for x in $((cx - q)) $((cx + q)); do
+      for y in $cy $((cy - q)); do
+        colours_in "$state/shot.ppm" $((x - 1)) $((y - 1)) 3 3 | grep -qx "$colour" ||
+          fail "disc $discs ($colour) at $l $t $r $b: not its colour near $x,$y but $(colours_in "$state/shot.ppm" $((x - 1)) $((y - 1)) 3 3 | tr '\n' ' ')"
+      done
+    done
+    local near
+    near=$(touching_disc "$l" "$t" "$r" "$b")
+    ((near == 0)) || fail "disc $discs at $l $t $r $b: $near pixels of ink within 2 pixels of it"
+  done < <(ring_discs "$state/list")
   ((discs == 12)) || fail "$discs discs in the listing, wanted 12"
+  local edge
+  edge=$(edge_colours "$width" "$height")
+  [[ $edge == "$background " ]] || fail "the screen's outer 3 pixels hold $edge"
+
+  # The bottom row: the person text in two runs, the site address at the right.
+  local site_x row name_run rest_run
+  read -r site_x row < <(awk '$1 == "Text" && /"WWW\./ { print $2, $3 }' "$state/list")
+  name_run=$(awk -v row="$row" -v site="$site_x" '$1 == "Text" && $3 == row && $2 < site' "$state/list" | head -1)
+  rest_run=$(awk -v row="$row" -v site="$site_x" '$1 == "Text" && $3 == row && $2 < site' "$state/list" | sed -n 2p)
+  case $kind in
+    long)
+      [[ $rest_run == *'"…, 01.07.1985 08:30"' ]] || fail "the long name is not cut with \"…\": $rest_run"
+      # No ink of the person text within 2 pixels left of the site address.
+      local gap
+      gap=$(colours_in "$state/shot.ppm" $((site_x - 2)) "$row" 2 20 | tr '\n' ' ')
+      [[ $gap == "$background " ]] || fail "the person text reaches the site address: $gap"
+      echo "$case_name: the name cut to ${name_run#*\"}, the site address clear" ;;
+    override)
+      [[ $rest_run == *'", 01.07.1985 08:30"' ]] ||
+        fail "the birth moment is not a run of its own: $rest_run"
+      # As drawn for "Anna" alone: the override neither shows nor turns the line.
+      draw_snapshot "$width" "$height" "$dpi" "$lang" Anna "$moment" || { fail "no snapshot of Anna"; return; }
+      convert "$state/shot.ppm" -crop "400x30+0+$row" +repage "$state/shown-corner.png"
+      convert "$state/snapshot.bmp" -crop "400x30+0+$row" +repage "$state/anna-corner.png"
+      differing=$(compare -metric AE "$state/shown-corner.png" "$state/anna-corner.png" null: 2>&1)
+      [[ $differing == 0 ]] || fail "the corner differs from Anna's in $differing pixels"
+      echo "$case_name: the corner reads as Anna's, the birth moment unturned" ;;
+  esac
   stop_display
 }
 
 for screen in "$@"; do
   case_name=$screen before=$failures
-  size=${screen%@*}
-  check_screen "${size%x*}" "${size#*x}" "${screen#*@}"
+  size=${screen%%@*} rest=${screen#*@}
+  IFS=: read -r dpi lang kind <<<"$rest"
+  check_screen "${size%x*}" "${size#*x}" "$dpi" "${lang:-en}" "${kind:-short}"
   stop_display
-  ((failures == before)) && echo "ok: $screen: all twelve discs whole"
+  ((failures == before)) && echo "ok: $screen: as the snapshot, all twelve discs whole and clear"
 done
 echo "$failures failure(s)"
 exit $((failures > 0))

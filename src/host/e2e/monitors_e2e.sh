@@ -42,18 +42,17 @@ shot() { import -window root "$state/shot.ppm"; }
 shot_colours() { colours_in "$state/shot.ppm" "$@" | tr '\n' ' '; }  # LEFT TOP WIDTH HEIGHT
 
 # The primary monitor's picture as the snapshot tool draws it at DPI: sets
-# frame_w frame_h (its size in units), background (RRGGBB), and the dial's
-# circle dial_l dial_t dial_r dial_b (units) and dial_colour (RRGGBB): the
-# first ellipse, drawn with the pen selected before it.
+# background (RRGGBB), and the dial's circle dial_l dial_t dial_r dial_b
+# (pixels) and dial_colour (RRGGBB): the first ellipse, drawn with the pen
+# selected before it.
 read_listing() {  # DPI
   local list=$state/listing.txt
   wine_for 60 "$snapshot" --now "2021-07-10 09:40" --birth "1985-07-01 08:30" --stars off --lang en \
     --size "${primary_w}x$primary_h" --dpi "$1" --list "$(wine_path "$list")" >/dev/null 2>&1 || { fail "no listing at $1 DPI"; return 1; }
-  read -r frame_w frame_h background dial_l dial_t dial_r dial_b dial_colour < <(awk '
+  read -r background dial_l dial_t dial_r dial_b dial_colour < <(awk '
     $1 == "Brush" && !bg { bg = $2 }
-    $1 == "Rectangle" && !w { w = $4; h = $5 }
     $1 == "Pen" { pen = $3 }
-    $1 == "Ellipse" { print w, h, bg, $2, $3, $4, $5, pen; exit }' "$list")
+    $1 == "Ellipse" { print bg, $2, $3, $4, $5, pen; exit }' "$list")
   [[ -n ${dial_colour:-} ]] || { fail "no dial in the listing at $1 DPI"; return 1; }
   background=$(rgb_of "$background") dial_colour=$(rgb_of "$dial_colour")
 }
@@ -115,14 +114,12 @@ case_mouse_moves_on_both_monitors() {
   ended_within_seconds 6 "the third mouse move"
 }
 
-# The dial on the primary monitor as the listing places it, in screen pixels:
-# sets dial_x dial_y (its centre), expected_radius, and row: the row 7.5
-# degrees above the centre (between the spokes "00" and "01").
+# The dial on the primary monitor as the listing places it: sets dial_x
+# dial_y (its centre), expected_radius, and row: the row 7.5 degrees above the
+# centre (between the spokes "00" and "01").
 dial_on_screen() {
-  read -r dial_x dial_y expected_radius row < <(awk -v l="$dial_l" -v t="$dial_t" -v r="$dial_r" -v b="$dial_b" \
-      -v w="$frame_w" -v h="$frame_h" -v pw="$primary_w" -v ph="$primary_h" '
-    BEGIN { sx = pw / w; sy = ph / h
-            x = (l + r) / 2 * sx; y = (t + b) / 2 * sy; radius = (r - l) / 2 * sx
+  read -r dial_x dial_y expected_radius row < <(awk -v l="$dial_l" -v t="$dial_t" -v r="$dial_r" -v b="$dial_b" '
+    BEGIN { x = (l + r) / 2; y = (t + b) / 2; radius = (r - l) / 2
             printf "%.2f %.2f %.2f %d\n", x, y, radius, int(y - radius * sin(7.5 * 3.14159265 / 180) + 0.5) }')
 }
 # Where the dial's outline crosses that row on the screen: its distance from the centre.
@@ -146,7 +143,7 @@ scale_case() {  # DPI: the dial as large as the listing says, the second monitor
   start_covered || return
   # Measured until the primary monitor has painted its dial (a busy machine is slow).
   wait_until 6 dial_painted
-  echo "dial radius at $dpi DPI: $radius px on the screen ($((dial_r - dial_l)) units across: $expected_radius px)"
+  echo "dial radius at $dpi DPI: $radius px on the screen (the listing's: $expected_radius px)"
   dial_painted || fail "dial radius $radius px, wanted $expected_radius"
   key_on "$(window_at 0)"
   ended_within_seconds 6 "a key"

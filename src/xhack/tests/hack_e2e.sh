@@ -191,7 +191,7 @@ case_minute() {
     fatal "no picture of $next at the minute"
   echo "minute: the picture of $next came at the minute"
   # A window made smaller is not exposed, yet gets a picture of its new size
-  # (one the picture still fits at 96 DPI, so its units are its pixels).
+  # (the listing is in its pixels).
   xdotool windowsize "$window" 1280 800
   wait_until 3 grep -q "^Rectangle 0 0 1280 800\$" "$work/minute.list" || fatal "no picture after a resize"
   echo "resize: a picture of 1280x800 came"
