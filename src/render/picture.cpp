@@ -60,16 +60,23 @@ void PaintHand(Canvas& canvas, const PictureLayout& layout, int minuteNow) {
   canvas.Ellipse(f.Of({p.X - 3, p.Y - 3, p.X + 3, p.Y + 3}));
 }
 
+// The date and the clock in white, each in its font, centred across the
+// window at its place about the centre.
 void PaintDateAndClock(Canvas& canvas, const PictureLayout& layout, const DateTimeParts& now) {
-  canvas.SelectFont(layout.Fonts.Date);
-  canvas.SetTextColor(White);
-  const std::u16string date = FormatShortDate(now.date, layout.Settings.Rus);
-  canvas.Text(DatePlace(layout.Frame, layout.CentreUnit, canvas.MeasureText(date)), date);
-
-  canvas.SelectFont(layout.Fonts.Clock);
-  canvas.SetTextColor(White);
-  const std::u16string clock = FormatClock(now.time, layout.Settings.TimeSeparator);
-  canvas.Text(ClockPlace(layout.Frame, layout.CentreUnit, canvas.MeasureText(clock)), clock);
+  using Place = Point (*)(const PictureFrame&, Point, TextExtent);
+  const struct {
+    const FontSpec& font;
+    std::u16string text;
+    Place place;
+  } texts[] = {
+      {layout.Fonts.Date, FormatShortDate(now.date, layout.Settings.Rus), DatePlace},
+      {layout.Fonts.Clock, FormatClock(now.time, layout.Settings.TimeSeparator), ClockPlace},
+  };
+  for (const auto& t : texts) {
+    canvas.SelectFont(t.font);
+    canvas.SetTextColor(White);
+    canvas.Text(t.place(layout.Frame, layout.CentreUnit, canvas.MeasureText(t.text)), t.text);
+  }
 }
 
 void PaintFrameTexts(Canvas& canvas, const PictureLayout& layout) {

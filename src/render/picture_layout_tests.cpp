@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "paint_trace.h"
+#include "person_text.h"
 #include "picture_fit.h"
 #include "picture_places.h"
 #include "text_utf.h"
@@ -32,6 +33,14 @@
 namespace {
 
 // --- the canvas of this build: to measure on, and to draw one text on -----
+
+// One text in black, over whatever is behind it.
+void DrawBlack(Canvas& canvas, const FontSpec& font, Point at, std::u16string_view text) {
+  canvas.SelectFont(font);
+  canvas.SetTextColor(Black);
+  canvas.SetTransparentMode();
+  canvas.Text(at, text);
+}
 
 #ifdef QUELLORA_LAYOUT_WITH_GDI
 constexpr const char* Measurement = "GDI";
@@ -52,10 +61,7 @@ public:
   void Draw(const FontSpec& font, Point at, std::u16string_view text) {
     GdiTally tally;
     GdiCanvas canvas(surface_.Dc(), tally);
-    canvas.SelectFont(font);
-    canvas.SetTextColor(Black);
-    canvas.SetTransparentMode();
-    canvas.Text(at, text);
+    DrawBlack(canvas, font, at, text);
   }
   bool Inked(std::int32_t x, std::int32_t y) const { return surface_.Pixel(x, y) != White; }
 
@@ -84,12 +90,11 @@ public:
     cairo_paint(cr.get());
   }
   void Draw(const FontSpec& font, Point at, std::u16string_view text) {
-    CairoContext cr(cairo_create(surface_.get()));
-    CairoCanvas canvas(cr.get(), Fonts());
-    canvas.SelectFont(font);
-    canvas.SetTextColor(Black);
-    canvas.SetTransparentMode();
-    canvas.Text(at, text);
+    {
+      CairoContext cr(cairo_create(surface_.get()));
+      CairoCanvas canvas(cr.get(), Fonts());
+      DrawBlack(canvas, font, at, text);
+    }
     cairo_surface_flush(surface_.get());
   }
   bool Inked(std::int32_t x, std::int32_t y) const {
@@ -259,9 +264,10 @@ std::vector<std::string> CaseFaults(const PictureSettings& s, const PictureTarge
   const std::u16string birth = u", 01.07.1985 08:30";
   if (rest != birth && rest != u"…" + birth) faults.push_back("the birth moment is not a run of its own");
   if (l.PersonRest.At.X != l.PersonName.At.X + l.PersonName.Size.Width) faults.push_back("the runs do not join");
-  const std::u16string drawn = l.PersonName.Text;
-  if (s.UserName.compare(0, drawn.size(), drawn) != 0) faults.push_back("the name drawn is not the name's start");
-  if ((rest == birth) != (drawn == s.UserName)) faults.push_back("a cut name needs its \"…\", a whole one none");
+  // The name as drawn (see person_text_tests for what is left out of it).
+  const std::u16string drawn = l.PersonName.Text, whole = DrawnName(s.UserName);
+  if (whole.compare(0, drawn.size(), drawn) != 0) faults.push_back("the name drawn is not the name's start");
+  if ((rest == birth) != (drawn == whole)) faults.push_back("a cut name needs its \"…\", a whole one none");
   return faults;
 }
 
@@ -343,31 +349,16 @@ TEST(LayOutPicture, TheInkOfEveryTextLiesInsideItsMeasuredBox) {
       ++scales;
       const PictureLayout l = LayOutPictureAt(SettingsWith(rus, u"Jürgen Ivanović"), {1920, 1080, 96}, dpi,
                                               MeasuringCanvas());
-      struct Drawn {
-        const PlacedText* Text;
-        FontSpec Font;
-      };
-      std::vector<Drawn> all;
-      for (const PlacedText& label : l.Labels) all.push_back({&label, l.Fonts.Label});
-      for (const RingPlace& r : l.Ring) {
-        all.push_back({&r.Code, l.Fonts.Ring});
-        all.push_back({&r.Name, l.Fonts.Ring});
-        all.push_back({&r.Hint, l.Fonts.Hint});
-        for (const PlacedText& line : r.Advice) all.push_back({&line, l.Fonts.Ring});
-      }
-      for (const PlacedText* t : {&l.CloseHint, &l.Title, &l.Site, &l.PersonName, &l.PersonRest})
-        all.push_back({t, l.Fonts.FrameText});
-      for (const Drawn& d : all) {
-        const PlacedText& t = *d.Text;
-        if (t.Text.empty()) continue;
+      const auto inkInside = [&](const PlacedText& t, const FontSpec& font) {
+        if (t.Text.empty()) return;
         ++texts;
         // The text's own place, moved to the middle of a surface with room
         // around it for ink that would stray.
-        const std::int32_t pad = 2 * d.Font.Height;
+        const std::int32_t pad = 2 * font.Height;
         const Box box = t.Ink();
         InkSurface surface(box.Right - box.Left + 2 * pad, box.Bottom - box.Top + 2 * pad);
         const Point origin{pad - box.Left, pad - box.Top};
-        surface.Draw(d.Font, {t.At.X + origin.X, t.At.Y + origin.Y}, t.Text);
+        surface.Draw(font, {t.At.X + origin.X, t.At.Y + origin.Y}, t.Text);
         Box ink{1 << 30, 1 << 30, -1, -1};
         for (std::int32_t y = 0; y < box.Bottom - box.Top + 2 * pad; ++y)
           for (std::int32_t x = 0; x < box.Right - box.Left + 2 * pad; ++x)
@@ -377,13 +368,22 @@ TEST(LayOutPicture, TheInkOfEveryTextLiesInsideItsMeasuredBox) {
         const Box drawn{ink.Left - origin.X, ink.Top - origin.Y, ink.Right - origin.X, ink.Bottom - origin.Y};
         EXPECT_TRUE(drawn.Left >= box.Left && drawn.Top >= box.Top && drawn.Right <= box.Right &&
                     drawn.Bottom <= box.Bottom)
-            << "\"" << Utf8FromUtf16(t.Text) << "\" at " << dpi << " DPI, " << d.Font.Height << " px"
-            << (d.Font.Italic ? " italic" : "") << ": ink " << drawn << " outside its box " << box;
+            << "\"" << Utf8FromUtf16(t.Text) << "\" at " << dpi << " DPI, " << font.Height << " px"
+            << (font.Italic ? " italic" : "") << ": ink " << drawn << " outside its box " << box;
         // Letters spread apart (or squeezed) end their ink far from the measure.
-        EXPECT_GE(drawn.Right, box.Right - 2 - d.Font.Height / 4)
+        EXPECT_GE(drawn.Right, box.Right - 2 - font.Height / 4)
             << "\"" << Utf8FromUtf16(t.Text) << "\" at " << dpi << " DPI: ink ends at " << drawn.Right
             << ", the box at " << box.Right;
+      };
+      for (const PlacedText& label : l.Labels) inkInside(label, l.Fonts.Label);
+      for (const RingPlace& r : l.Ring) {
+        inkInside(r.Code, l.Fonts.Ring);
+        inkInside(r.Name, l.Fonts.Ring);
+        inkInside(r.Hint, l.Fonts.Hint);
+        for (const PlacedText& line : r.Advice) inkInside(line, l.Fonts.Ring);
       }
+      for (const PlacedText* t : {&l.CloseHint, &l.Title, &l.Site, &l.PersonName, &l.PersonRest})
+        inkInside(*t, l.Fonts.FrameText);
     }
   std::printf("%d texts drawn at %d (language, scale) pairs, measured by %s\n", texts, scales, Measurement);
 }

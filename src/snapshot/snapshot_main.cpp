@@ -34,12 +34,10 @@ int RunSnapshot(const std::vector<std::string>& args) {
     return 0;
   }
 
-  PictureSettings settings;
-  settings.Rus = options.Rus;
-  settings.ShowStars = options.Stars;
-  settings.UserName = options.User ? *options.User : std::u16string(PlaceholderName(options.Rus));
-  settings.BirthMoment = options.Birth;
-  settings.TimeSeparator = SnapshotTimeSeparator();
+  const PictureSettings settings{
+      {options.Rus, options.Stars, options.User ? *options.User : std::u16string(PlaceholderName(options.Rus)),
+       options.Birth},
+      SnapshotTimeSeparator()};
   const PictureTarget target{options.Width, options.Height, options.Dpi,
                              options.Preview ? PictureKind::Preview : PictureKind::Saver};
   // The same moment always gives the same stars, so snapshots can be compared.
