@@ -109,12 +109,14 @@ case_ends_bad_starts() {
     "|-window-id 0x1ffffff0|quellora: -window-id 0x1ffffff0: no such window"
     "XSCREENSAVER_WINDOW=0x1ffffff0|-root|quellora: XSCREENSAVER_WINDOW 0x1ffffff0: no such window"
     "XSCREENSAVER_WINDOW=somewhere|-root|quellora: XSCREENSAVER_WINDOW: expected a window id, got \"somewhere\""
+    "|-window-id {id} -now 2021-07-10T09:40 -list /nonexistent/hack.list|quellora: -list: cannot write \"/nonexistent/hack.list\""
   )
   local entry env argline want rc
   for entry in "${cases[@]}"; do
     IFS='|' read -r env argline want <<<"$entry"
     rc=0
-    env $env "$hack" ${argline//\{id\}/$window} 2>"$work/stderr" || rc=$?
+    # Bounded: a hack that does not stop would draw on (exit code 124).
+    env $env timeout 20 "$hack" ${argline//\{id\}/$window} 2>"$work/stderr" || rc=$?
     [[ $rc == 1 ]] || fatal "$argline: exit code $rc"
     [[ $(wc -l <"$work/stderr") == 1 && $(cat "$work/stderr") == "$want" ]] ||
       fatal "$argline: stderr was: $(cat "$work/stderr")"
