@@ -13,7 +13,8 @@ inline constexpr int MinutesPerDay = 1440;
 // How far the calendar date of a moment lies through its year: 2*pi*d/N.
 float AnnualPhase(TDateTime moment);
 float AnnualPhase(const CivilDate& date);
-// Phase offset of table index k: (11 - k) * pi / 6.
+// Phase offset of table index k: (11 - k) * pi / 6, a 30-degree step for each
+// ring position.
 float MeridianPhase(int k);
 // Height of meridian k's curve for today and this birthday, 0 to 2.
 float MeridianAmplitude(int k, float nowPhase, float birthPhase);

@@ -30,5 +30,5 @@ extern std::array<TDateTime, MeridianCount> MeridianStart;
 void FillMeridianStart();
 
 // The ring walks the table backwards: ring position I shows table index 11 - I.
-constexpr int TableIndexOfRing(int ringPosition) { return 11 - ringPosition; }
-constexpr int RingOfTableIndex(int k) { return 11 - k; }
+constexpr int TableIndexOfRing(int ringPosition) { return MeridianCount - 1 - ringPosition; }
+constexpr int RingOfTableIndex(int k) { return MeridianCount - 1 - k; }

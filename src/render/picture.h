@@ -35,6 +35,11 @@ void PaintScreen(Canvas& canvas, const PictureLayout& layout, const ClockReading
 // The twelve discs around the dial with their levels at the frame's minute.
 void PaintMeridianRing(Canvas& canvas, const PictureLayout& layout, const ModelFrame& frame);
 
+// The ring's positions run clockwise from the left: the bottom one a quarter of
+// the way round, the top one three quarters.
+inline constexpr int RingBottom = MeridianCount / 4;
+inline constexpr int RingTop = 3 * MeridianCount / 4;
+
 // Where the name, the hint and advice line `line` of ring position I go, for a
 // text measured w by h, about the disc whose centre is disc (in units), in
 // the frame's pixels: 30 units left or right of the centre, rows of h pixels.
