@@ -1,5 +1,6 @@
 // The narrow set of drawing operations the saver's picture is made of, so the
-// same drawing routine can paint through GDI, through cairo or into a
+// same drawing routine can paint through GDI (the saver, the snapshot tool on
+// Windows), through cairo (the hack, the snapshot tool natively) or into a
 // recording for tests. Everything is in the target's pixels: the picture's
 // layout scales its units before it draws, and a text is measured in the font
 // it is drawn in, at the size it is drawn.
@@ -15,6 +16,13 @@ struct PenSpec {
   std::int32_t Width = 1;  // pixels
   ::Colour Colour = 0;  // qualified: the member takes the type's name
 };
+
+// What GDI does by default, which the cairo and recording canvases do as well:
+// before a font is selected a surface draws and measures in the stock System
+// font, whose cell is 16 pixels high.
+inline constexpr std::int32_t DefaultFontHeight = 16;
+// The face of every text of the picture (ASCII, as GDI, fontconfig and Pango take it).
+inline constexpr char FontFace[] = "Tahoma";
 
 // Every font of the picture is the same description with another height or
 // italic flag (face, weight and the rest are fixed by the canvas).
