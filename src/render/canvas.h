@@ -1,6 +1,5 @@
 // The narrow set of drawing operations the saver's picture is made of, so the
-// same drawing routine can paint through GDI (the saver, the snapshot tool on
-// Windows), through cairo (the hack, the snapshot tool natively) or into a
+// same drawing routine can paint through GDI, through cairo or into a
 // recording for tests. Everything is in the target's pixels: the picture's
 // layout scales its units before it draws, and a text is measured in the font
 // it is drawn in, at the size it is drawn.
