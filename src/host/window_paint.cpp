@@ -4,13 +4,7 @@
 #include "settings.h"
 
 PictureSettings CurrentPictureSettings() {
-  PictureSettings settings;
-  settings.Rus = Rus;
-  settings.ShowStars = ShowStars;
-  settings.UserName = UserName;
-  settings.BirthMoment = BirthMoment;
-  settings.TimeSeparator = CurrentRegionalFormats().TimeSeparator;
-  return settings;
+  return {LoadedSettings(), CurrentRegionalFormats().TimeSeparator};
 }
 
 PictureTarget WindowTarget(HDC dc, std::int32_t pixelWidth, std::int32_t pixelHeight, PictureKind kind,

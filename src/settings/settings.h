@@ -22,6 +22,8 @@ extern bool Rus;
 extern bool ShowStars;
 extern std::u16string UserName;
 extern TDateTime BirthMoment;
+// The four variables as one value.
+Settings LoadedSettings();
 
 // Opens (creating) HKCU\SOFTWARE\Quellora and fills the four variables.
 void LoadSettings();

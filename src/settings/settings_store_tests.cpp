@@ -123,7 +123,7 @@ std::vector<BYTE> Dword(DWORD value) { return Bytes({reinterpret_cast<const char
 
 Settings Load() {
   LoadSettings();
-  return {Rus, ShowStars, UserName, BirthMoment};
+  return LoadedSettings();
 }
 
 // The table's name of a value, for the steps that store or read it.
