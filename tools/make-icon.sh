@@ -7,8 +7,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The meridian colours as the dial shows them (RGB), from 00 h clockwise.
-colours=(CDCDCD FFFFFF FFFF66 FFCC33 FF8888 FF0F0F FF00CC FF99FF 99FFFF 00FFFF 66CC66 99CC99)
+# The meridian colours by table index, from the palette (0x00BBGGRR) as RRGGBB.
+mapfile -t colours < <(awk '/MeridianColor = / { on = 1; next } on && /}\);/ { exit }
+  on { v = substr($1, 5, 6); print substr(v, 5, 2) substr(v, 3, 2) substr(v, 1, 2) }' "$root/src/model/palette.h")
+((${#colours[@]} == 12)) || { echo "make-icon.sh: expected 12 meridian colours in palette.h" >&2; exit 1; }
 draw=(-fill '#000820' -stroke '#2A4A7A' -strokewidth 6 -draw 'circle 128,128 128,8')
 for i in "${!colours[@]}"; do
   # Disc i sits at hour 2i; the dial has 00 h on the left and turns clockwise.

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <thread>
 
+#include "cursor_count.h"
 #include "host_state.h"
 #include "screen_modes.h"
 #include "test_window.h"
@@ -49,13 +50,6 @@ void DropQuitMessage() {
   MSG message;
   while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
   }
-}
-
-// Lowering and raising the count again reads it without changing it.
-int CursorCount() {
-  const int lowered = ShowCursor(FALSE);
-  ShowCursor(TRUE);
-  return lowered + 1;
 }
 
 TEST(FullScreenWithoutRedrawThread, GivesTheScreenBack) {

@@ -4,7 +4,7 @@
 #include "settings.h"
 
 PictureSettings CurrentPictureSettings() {
-  return {{Rus, ShowStars, UserName, BirthMoment}, CurrentRegionalFormats().TimeSeparator};
+  return {LoadedSettings(), CurrentRegionalFormats().TimeSeparator};
 }
 
 PictureTarget WindowTarget(HDC dc, std::int32_t pixelWidth, std::int32_t pixelHeight, PictureKind kind,

@@ -23,7 +23,11 @@ std::int32_t LevelExt(int minute, float theta, float amplitude) {
   return Trunc(x);
 }
 
-float PhaseOffsetExt(int k) { return StoreSingle(static_cast<Extended>(11 - k) * (ExtPi / 6)); }
+// One step of the ring (30 degrees) for each position: 2*pi/12 and pi/6 are
+// the same extended value, so the bits are as they always were.
+float PhaseOffsetExt(int k) {
+  return StoreSingle(static_cast<Extended>(RingOfTableIndex(k)) * (TwoPi / MeridianCount));
+}
 
 int Mirror(int hour, int minute) {
   return ((120 * hour - minute) % MinutesPerDay + MinutesPerDay) % MinutesPerDay;

@@ -13,7 +13,8 @@ inline constexpr int MinutesPerDay = 1440;
 // How far the calendar date of a moment lies through its year: 2*pi*d/N.
 float AnnualPhase(TDateTime moment);
 float AnnualPhase(const CivilDate& date);
-// Phase offset of table index k: (11 - k) * pi / 6.
+// Phase offset of table index k: (11 - k) * pi / 6, a 30-degree step for each
+// ring position.
 float MeridianPhase(int k);
 // Height of meridian k's curve for today and this birthday, 0 to 2.
 float MeridianAmplitude(int k, float nowPhase, float birthPhase);
@@ -22,12 +23,8 @@ std::int32_t MeridianLevel(int k, int minuteOfDay, float nowPhase, float birthPh
 // The green band, 30 to 70: its colour, and the levels at which a meridian's
 // advice is shown.
 inline bool InGreenBand(std::int32_t level) { return level >= 30 && level <= 70; }
-// Colour of a level's band: green 30..70, yellow 10..29 and 71..90, red otherwise.
+// Colour of a level's band (see palette.h): green 30..70, yellow 10..29 and 71..90, red otherwise.
 Colour LevelColor(std::int32_t level);
-
-inline constexpr Colour BandGreen = 0x0000FF00;
-inline constexpr Colour BandYellow = 0x0000FFFF;
-inline constexpr Colour BandRed = 0x000000FF;
 
 // Minutes of the day found by the daily scan, indexed by table index k;
 // 0.0 also stands for "none found".

@@ -18,21 +18,6 @@ const std::array<std::int32_t, MeridianCount> MeridianHour = {
     0,
 };
 
-const std::array<Colour, MeridianCount> MeridianColor = {
-    0x00CDCDCD,
-    0x00FFFFFF,
-    0x0066FFFF,
-    0x0033CCFF,
-    0x008888FF,
-    0x000F0FFF,
-    0x00CC00FF,
-    0x00FF99FF,
-    0x00FFFF99,
-    0x00FFFF00,
-    0x0066CC66,
-    0x0099CC99,
-};
-
 const std::array<Text, MeridianCount> MeridianCode = {
     u"-P",
     u"+GI",

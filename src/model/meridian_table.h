@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "palette.h"
 #include "picture_types.h"
 #include "tdatetime.h"
 
@@ -14,7 +15,7 @@ inline constexpr int MeridianCount = 12;
 using Text = std::u16string_view;
 
 extern const std::array<std::int32_t, MeridianCount> MeridianHour;
-extern const std::array<Colour, MeridianCount> MeridianColor;
+static_assert(MeridianColor.size() == MeridianCount);  // the palette holds the colours
 extern const std::array<Text, MeridianCount> MeridianCode;
 extern const std::array<Text, MeridianCount> MeridianNameRu;
 extern const std::array<Text, MeridianCount> MeridianNameEn;
@@ -29,5 +30,5 @@ extern std::array<TDateTime, MeridianCount> MeridianStart;
 void FillMeridianStart();
 
 // The ring walks the table backwards: ring position I shows table index 11 - I.
-constexpr int TableIndexOfRing(int ringPosition) { return 11 - ringPosition; }
-constexpr int RingOfTableIndex(int k) { return 11 - k; }
+constexpr int TableIndexOfRing(int ringPosition) { return MeridianCount - 1 - ringPosition; }
+constexpr int RingOfTableIndex(int k) { return MeridianCount - 1 - k; }

@@ -175,7 +175,7 @@ void CairoCanvas::Text(Point p, std::u16string_view text) {
     if (!transparent_) {
       const ShapedExtent extent = MeasureShapedText(fonts_, text, cellHeight_, italic_);
       cairo_rectangle(cr_, x, y, extent.Width, extent.Height);
-      UseColour(0x00FFFFFF);
+      UseColour(White);
       cairo_fill(cr_);
     }
     UseColour(textColour_);
@@ -187,7 +187,7 @@ void CairoCanvas::Text(Point p, std::u16string_view text) {
   if (!transparent_) {
     // An opaque text first fills its cell with the surface's white background.
     cairo_rectangle(cr_, x, y, placed.Advance, font_.Ascent + font_.Descent);
-    UseColour(0x00FFFFFF);
+    UseColour(White);
     cairo_fill(cr_);
   }
   UseColour(textColour_);

@@ -13,6 +13,7 @@
 #include "cairo_fonts.h"
 #include "cairo_owners.h"
 #include "canvas.h"
+#include "palette.h"
 
 class CairoCanvas final : public Canvas {
 public:
@@ -62,12 +63,12 @@ private:
   CairoFontOptions sharp_;
   // A fresh GDI surface: black one-pixel pen, white brush, black text drawn
   // over a white background, the System font.
-  PenSpec pen_{1, 0x00000000};
-  Colour brush_ = 0x00FFFFFF;
-  Colour textColour_ = 0x00000000;
+  PenSpec pen_{1, Black};
+  Colour brush_ = White;
+  Colour textColour_ = Black;
   bool transparent_ = false;
   CellFont font_;
-  std::int32_t cellHeight_ = CairoFonts::DefaultCellHeight;  // device pixels, as selected
+  std::int32_t cellHeight_ = DefaultFontHeight;  // device pixels, as selected
   bool italic_ = false;
   double penX_ = 0, penY_ = 0;
 };

@@ -55,8 +55,8 @@ CairoFonts::CairoFonts() {
   // here, and opening it by name spares the start the reading of fontconfig's
   // configuration.
   std::string tahoma = WineFont("tahoma.ttf");
-  if (tahoma.empty()) tahoma = FontconfigFile("Tahoma", false);
-  if (tahoma.empty()) tahoma = FontconfigFile("Tahoma", true);
+  if (tahoma.empty()) tahoma = FontconfigFile(FontFace, false);
+  if (tahoma.empty()) tahoma = FontconfigFile(FontFace, true);
   if (tahoma.empty()) throw std::runtime_error("no font file found (not even a stand-in for Tahoma)");
   tahoma_ = Load(tahoma);
   const std::string system = WineFont("system.ttf");
@@ -94,8 +94,8 @@ CairoFonts::Face CairoFonts::Load(const std::string& file) {
     // Wine's System font holds bitmaps only: its 16-pixel size is the stock font.
     int best = -1;
     for (int i = 0; i < ftFace->num_fixed_sizes; ++i)
-      if (best < 0 || std::abs(ftFace->available_sizes[i].height - CairoFonts::DefaultCellHeight) <
-                          std::abs(ftFace->available_sizes[best].height - CairoFonts::DefaultCellHeight))
+      if (best < 0 || std::abs(ftFace->available_sizes[i].height - DefaultFontHeight) <
+                          std::abs(ftFace->available_sizes[best].height - DefaultFontHeight))
         best = i;
     if (best < 0 || FT_Select_Size(ftFace, best))
       throw std::runtime_error("the bitmap font " + file + " has no size");

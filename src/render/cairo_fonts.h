@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cairo_owners.h"
+#include "canvas.h"
 
 // A font made for one cell height, in device pixels.
 struct CellFont {
@@ -40,15 +41,13 @@ public:
   }
   // The surface's default font (GDI's stock System font, 16 pixels high).
   CellFont Default() const {
-    CellFont font = Size(system_, DefaultCellHeight, false);
+    CellFont font = Size(system_, DefaultFontHeight, false);
     font.Smooth = false;
     return font;
   }
 
   const std::string& TahomaFile() const { return tahoma_.File; }
   const std::string& DefaultFile() const { return system_.File; }
-
-  static constexpr std::int32_t DefaultCellHeight = 16;
 
 private:
   struct Face {

@@ -70,15 +70,16 @@ public:
     // text looks as the texts around it: upright from its own bitmaps where it
     // has them, italic slanted by a quarter of the height (fontconfig's own
     // slant is a fifth).
-    FcConfigParseAndLoadFromMemory(config_.get(), reinterpret_cast<const FcChar8*>(R"(<fontconfig>
-      <match target="font"><test name="family"><string>Tahoma</string></test>
+    const std::string family = std::string(R"(<test name="family"><string>)") + FontFace + "</string></test>";
+    const std::string rules = R"(<fontconfig>
+      <match target="font">)" + family + R"(
         <test target="pattern" name="slant" compare="eq"><const>roman</const></test>
         <edit name="embeddedbitmap" mode="assign"><bool>true</bool></edit></match>
-      <match target="font"><test name="family"><string>Tahoma</string></test>
+      <match target="font">)" + family + R"(
         <test target="pattern" name="slant" compare="not_eq"><const>roman</const></test>
         <edit name="matrix" mode="assign"><matrix><double>1</double><double>0.25</double>
-          <double>0</double><double>1</double></matrix></edit></match></fontconfig>)"),
-                                   FcFalse);
+          <double>0</double><double>1</double></matrix></edit></match></fontconfig>)";
+    FcConfigParseAndLoadFromMemory(config_.get(), reinterpret_cast<const FcChar8*>(rules.c_str()), FcFalse);
     map_.reset(pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT));
     if (!map_) throw std::runtime_error("Pango has no FreeType fonts");
     pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map_.get()), config_.get());
@@ -103,7 +104,7 @@ public:
     const std::string isolated = "\u2068" + Utf8FromUtf16(text) + "\u2069";
     pango_layout_set_text(layout.get(), isolated.data(), static_cast<int>(isolated.size()));
     const PangoFontDescriptionOwner font(pango_font_description_new());
-    pango_font_description_set_family_static(font.get(), "Tahoma");
+    pango_font_description_set_family_static(font.get(), FontFace);
     pango_font_description_set_absolute_size(font.get(), ppem * PANGO_SCALE);
     // Tahoma has no italic: fontconfig slants it, as GDI does (see above).
     pango_font_description_set_style(font.get(), italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);

@@ -16,6 +16,13 @@ struct PenSpec {
   ::Colour Colour = 0;  // qualified: the member takes the type's name
 };
 
+// What GDI does by default, which the cairo and recording canvases do as well:
+// before a font is selected a surface draws and measures in the stock System
+// font, whose cell is 16 pixels high.
+inline constexpr std::int32_t DefaultFontHeight = 16;
+// The face of every text of the picture (ASCII, as GDI, fontconfig and Pango take it).
+inline constexpr char FontFace[] = "Tahoma";
+
 // Every font of the picture is the same description with another height or
 // italic flag (face, weight and the rest are fixed by the canvas).
 struct FontSpec {

@@ -43,7 +43,8 @@ UniqueScriptString AnalyseWhole(HDC dc, std::u16string_view text) {
 GdiCanvas::GdiCanvas(HDC dc, GdiTally& tally) : dc_(dc), tally_(tally), pen_(dc), brush_(dc), fontSlot_(dc) {
   font_.lfHeight = 15;
   font_.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(font_.lfFaceName, L"Tahoma", LF_FACESIZE);
+  static_assert(std::size(FontFace) <= LF_FACESIZE);
+  std::copy(std::begin(FontFace), std::end(FontFace), font_.lfFaceName);  // ASCII, with its NUL
 }
 
 void GdiCanvas::SelectPen(const PenSpec& pen) {

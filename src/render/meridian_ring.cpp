@@ -7,10 +7,11 @@
 
 namespace {
 
-// Positions 4 to 8 put their texts right of the disc; the others left, except
-// that the bottom (3) and top (9) positions put their advice on the right.
-bool NameOnRight(int i) { return i >= 4 && i <= 8; }
-bool AdviceOnRight(int i) { return i >= 3 && i <= 9; }
+// The positions between the bottom and the top (the right half) put their
+// texts right of the disc; the others left, except that the bottom and top
+// positions put their advice on the right.
+bool NameOnRight(int i) { return i > RingBottom && i < RingTop; }
+bool AdviceOnRight(int i) { return i >= RingBottom && i <= RingTop; }
 
 std::int32_t SideX(const PictureFrame& frame, bool right, Point disc, TextExtent size) {
   return right ? frame.X(disc.X + 30) : frame.X(disc.X - 30) - size.Width;
@@ -23,14 +24,14 @@ Point RingTextPlace(const PictureFrame& frame, int i, RingText what, int line, P
   const std::int32_t y = frame.Y(disc.Y);
   if (what == RingText::Advice) {
     const std::int32_t x = SideX(frame, AdviceOnRight(i), disc, size);
-    if (i == 3) return {x, y + (line + 2) * h};
-    if (i == 9) return {x, y - (4 - line) * h};
+    if (i == RingBottom) return {x, y + (line + 2) * h};
+    if (i == RingTop) return {x, y - (4 - line) * h};
     return {x, y + line * h};
   }
   const std::int32_t x = SideX(frame, NameOnRight(i), disc, size);
   const bool name = what == RingText::Name;
-  if (i == 3) return {x, y + (name ? 2 : 3) * h};
-  if (i == 9) return {x, y - (name ? 4 : 3) * h};
+  if (i == RingBottom) return {x, y + (name ? 2 : 3) * h};
+  if (i == RingTop) return {x, y - (name ? 4 : 3) * h};
   return {x, y - (name ? 2 : 1) * h};
 }
 

@@ -131,6 +131,22 @@ TEST(PaintMeridianRing, DiscsAndBadgesWithTheirColours) {
   EXPECT_EQ(OfKind(Position(ring.Ops, 0), OpKind::Text)[0].Op.Str, u"-F");  // the Liver
 }
 
+// Each disc stands where the dial shows its meridian's start hour: the ring's
+// walk of the table and the table's hours tell the same clock.
+TEST(PaintMeridianRing, EachDiscAtItsMeridiansStartHourOnTheDial) {
+  const Ring ring = PaintRing(WorkedNow, WorkedBirth, false);
+  const Point centre{960, 540};
+  for (int i = 0; i < MeridianCount; ++i) {
+    const int k = TableIndexOfRing(i);
+    const auto ellipses = OfKind(Position(ring.Ops, i), OpKind::Ellipse);
+    ASSERT_FALSE(ellipses.empty()) << i;
+    const Box disc = BoxOf(ellipses[0].Op);
+    const Point hour = TimePoint(centre, static_cast<float>(60 * MeridianHour[k]), RingRadius);
+    EXPECT_NEAR((disc.Left + disc.Right) / 2, hour.X, 1) << "position " << i;
+    EXPECT_NEAR((disc.Top + disc.Bottom) / 2, hour.Y, 1) << "position " << i;
+  }
+}
+
 struct PlaceCase {
   int position;
   RingText what;

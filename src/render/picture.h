@@ -7,6 +7,7 @@
 
 #include "canvas.h"
 #include "level.h"
+#include "palette.h"
 #include "picture_layout.h"
 #include "tdatetime.h"
 
@@ -16,13 +17,6 @@ struct ClockReading {
   TDateTime Now = 0;
   std::uint32_t StarSeed = 0;
 };
-
-inline constexpr Colour BackgroundColour = 0x001E0000;
-inline constexpr Colour DialColour = 0x005E2F00;
-inline constexpr Colour StarColour = 0x00C3C3C3;
-inline constexpr Colour White = 0x00FFFFFF;
-inline constexpr Colour FrameTextColour = 0x00808080;
-inline constexpr Colour Black = 0x00000000;
 
 inline constexpr int DialRadius = 240;
 inline constexpr int RingRadius = 290;
@@ -40,6 +34,11 @@ void PaintScreen(Canvas& canvas, const PictureLayout& layout, const ClockReading
 
 // The twelve discs around the dial with their levels at the frame's minute.
 void PaintMeridianRing(Canvas& canvas, const PictureLayout& layout, const ModelFrame& frame);
+
+// The ring's positions run clockwise from the left: the bottom one a quarter of
+// the way round, the top one three quarters.
+inline constexpr int RingBottom = MeridianCount / 4;
+inline constexpr int RingTop = 3 * MeridianCount / 4;
 
 // Where the name, the hint and advice line `line` of ring position I go, for a
 // text measured w by h, about the disc whose centre is disc (in units), in

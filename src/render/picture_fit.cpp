@@ -93,13 +93,13 @@ std::vector<JudgedText> TextsOf(const PictureLayout& l) {
   const int dateAndClock = group++;
   for (const Box& room : {l.DateRoom, l.ClockRoom})
     if (room.Right > room.Left) texts.push_back({room, 0, 0, dateAndClock, true});
-  for (std::size_t i = 0; i < l.Ring.size(); ++i) {
+  for (int i = 0; i < MeridianCount; ++i) {
     const RingPlace& r = l.Ring[i];
     const int nameSide = group++;
     texts.push_back(Judged(r.Name, nameSide));
     texts.push_back(Judged(r.Hint, nameSide));
     // At the top and the bottom the advice stands on the other side of the disc.
-    const int adviceSide = i == 3 || i == 9 ? group++ : nameSide;
+    const int adviceSide = i == RingBottom || i == RingTop ? group++ : nameSide;
     for (const PlacedText& line : r.Advice) texts.push_back(Judged(line, adviceSide));
   }
   for (const PlacedText* t : {&l.CloseHint, &l.Title, &l.Site}) texts.push_back(Judged(*t, group++));

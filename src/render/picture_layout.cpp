@@ -85,7 +85,7 @@ void LayOutRing(PictureLayout& l, TextMeasurer& m) {
   for (int i = 0; i < MeridianCount; ++i) {
     const int k = TableIndexOfRing(i);
     RingPlace& r = l.Ring[i];
-    r.Unit = HourPoint(l.CentreUnit, i, 12, RingRadius);
+    r.Unit = HourPoint(l.CentreUnit, i, MeridianCount, RingRadius);
     const Point u = r.Unit;
     r.Centre = f.At(u);
     r.Disc = f.Of(CircleBox(u, DiscRadius));

@@ -22,8 +22,7 @@ struct DrawOp {
 
 // Without a canvas to measure with, a text measures a fixed advance per UTF-16
 // unit (half the font height, rounded down) by the font height; before any font
-// is selected the surface's default font counts as 16 pixels high.
-inline constexpr std::int32_t DefaultFontHeight = 16;
+// is selected the surface's default font counts (DefaultFontHeight).
 
 class RecordingCanvas final : public Canvas {
 public:

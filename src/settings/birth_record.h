@@ -1,5 +1,6 @@
 // The birth moment recorded beside the "Birth" text in a form that no regional
-// setting changes, so that a change of the user's formats cannot move or lose it.
+// setting changes, so that a change of the user's formats cannot move or lose it
+// (the value "BirthRecord", written after "Birth": see settings_schema.h).
 #pragma once
 
 #include <optional>
@@ -7,9 +8,6 @@
 #include <string_view>
 
 #include "tdatetime.h"
-
-// The value that holds the record, written after "Birth".
-inline constexpr char16_t BirthRecordName[] = u"BirthRecord";
 
 // "yyyy-MM-ddTHH:mm:ss|" followed by the exact birth text written beside it.
 // The moment is taken to the second, as the birth text has it.

@@ -1,5 +1,5 @@
-// The four user settings: their program-wide variables, defaults and registry
-// form (the registry side exists in the Windows build only).
+// The four user settings: the placeholder name, and in the Windows build the
+// saver's program-wide variables and the registry side.
 #pragma once
 
 #include <optional>
@@ -15,13 +15,16 @@ inline constexpr char16_t PlaceholderNameEn[] = u"(specify in settings)";
 // What stands in for a user name that was never stored, in the language shown.
 inline std::u16string_view PlaceholderName(bool rus) { return rus ? PlaceholderNameRu : PlaceholderNameEn; }
 
-// Filled once by LoadSettings, first thing in every run; read-only afterwards.
+#ifdef _WIN32
+// The saver's program-wide settings, filled once by LoadSettings, first thing
+// in every run; read-only afterwards. Portable code takes a Settings value.
 extern bool Rus;
 extern bool ShowStars;
 extern std::u16string UserName;
 extern TDateTime BirthMoment;
+// The four variables as one value.
+Settings LoadedSettings();
 
-#ifdef _WIN32
 // Opens (creating) HKCU\SOFTWARE\Quellora and fills the four variables.
 void LoadSettings();
 // True when the system default locale's language is Russian, Belarusian or Ukrainian.

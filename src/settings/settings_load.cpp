@@ -1,7 +1,8 @@
 // LoadSettings: the registry values of the settings key into the four variables.
 #include <windows.h>
 
-#include "birth_record.h"
+#include <type_traits>
+
 #include "locale_win.h"
 #include "registry_key.h"
 #include "settings.h"
@@ -22,11 +23,17 @@ StoredSettings ReadStoredSettings() {
   // Created when missing, so that every run of every mode leaves the key behind.
   const UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   StoredSettings stored;
-  stored.English = ReadDwordValue(key.get(), L"English");
-  stored.Star = ReadDwordValue(key.get(), L"Star");
-  stored.User = ReadTextValue(key.get(), L"User");
-  stored.Birth = ReadTextValue(key.get(), L"Birth");
-  stored.BirthRecord = ReadTextValue(key.get(), WideCString(BirthRecordName));
+  for (const SettingsValueSpec& value : SettingsSchema) {
+    const std::wstring name = WideString(value.Name);
+    std::visit(
+        [&](auto field) {
+          if constexpr (std::is_same_v<decltype(field), StoredNumber>)
+            stored.*field = ReadDwordValue(key.get(), name.c_str());
+          else
+            stored.*field = ReadTextValue(key.get(), name.c_str());
+        },
+        value.Field);
+  }
   return stored;
 }
 

@@ -13,7 +13,8 @@ bool WriteSettingsValue(HKEY key, const SettingsValue& value) {
 
 std::optional<std::u16string> SaveSettings(const Settings& settings) {
   const UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
-  if (!key) return u"English";
+  // A key that cannot be opened fails the first value.
+  if (!key) return std::u16string(SettingsSchema[0].Name);
   return WriteSettingsValues(settings, CurrentRegionalFormats(),
                              [&key](const SettingsValue& value) { return WriteSettingsValue(key.get(), value); });
 }

@@ -10,10 +10,10 @@ Settings ResolveSettings(const StoredSettings& stored, const std::function<bool(
   // The stored flag says English, so it is the inverse of Rus; any non-zero
   // number means English.
   s.Rus = stored.English ? *stored.English == 0 : detectRussianUi();
-  s.ShowStars = stored.Star ? *stored.Star != 0 : true;
+  s.ShowStars = stored.Star.value_or(std::get<std::uint32_t>(SettingsSchema[StarValue].Default)) != 0;
   // The placeholder only stands in for an absent name; a stored empty name stays empty.
   s.UserName = stored.User ? *stored.User : std::u16string(PlaceholderName(s.Rus));
-  s.BirthMoment = DefaultBirthMoment;
+  s.BirthMoment = std::get<TDateTime>(SettingsSchema[BirthValue].Default);
   if (stored.Birth) {
     // The record survives a change of the regional formats, under which the
     // text alone could read as another date or not at all.
@@ -25,17 +25,25 @@ Settings ResolveSettings(const StoredSettings& stored, const std::function<bool(
   return s;
 }
 
+StoredSettings StoredForm(const Settings& settings, const RegionalFormats& formats) {
+  StoredSettings stored;
+  stored.English = settings.Rus ? 0u : 1u;
+  stored.Star = settings.ShowStars ? 1u : 0u;
+  stored.User = settings.UserName;
+  stored.Birth = FormatBirthText(formats, settings.BirthMoment, settings.BirthMoment);
+  stored.BirthRecord = FormatBirthRecord(settings.BirthMoment, *stored.Birth);
+  return stored;
+}
+
 std::array<SettingsValue, SettingsValueCount> SettingsValues(const Settings& settings,
                                                              const RegionalFormats& formats) {
-  std::u16string birth = FormatBirthText(formats, settings.BirthMoment, settings.BirthMoment);
-  std::u16string record = FormatBirthRecord(settings.BirthMoment, birth);
-  return {{
-      {u"English", std::uint32_t{settings.Rus ? 0u : 1u}},
-      {u"Star", std::uint32_t{settings.ShowStars ? 1u : 0u}},
-      {u"User", settings.UserName},
-      {u"Birth", std::move(birth)},
-      {BirthRecordName, std::move(record)},
-  }};
+  const StoredSettings stored = StoredForm(settings, formats);
+  std::array<SettingsValue, SettingsValueCount> values;
+  for (std::size_t i = 0; i < SettingsValueCount; ++i) {
+    values[i].Name = SettingsSchema[i].Name;
+    std::visit([&](auto field) { values[i].Data = *(stored.*field); }, SettingsSchema[i].Field);
+  }
+  return values;
 }
 
 std::optional<std::u16string> WriteSettingsValues(

@@ -57,12 +57,7 @@ TDateTime At(int year, int month, int day, int hour, int minute, int second) {
 StoredSettings SavedUnder(const RegionalFormats& formats, TDateTime birth) {
   Settings settings;
   settings.BirthMoment = birth;
-  StoredSettings stored;
-  for (const SettingsValue& value : SettingsValues(settings, formats)) {
-    if (value.Name == u"Birth") stored.Birth = std::get<std::u16string>(value.Data);
-    if (value.Name == BirthRecordName) stored.BirthRecord = std::get<std::u16string>(value.Data);
-  }
-  return stored;
+  return StoredForm(settings, formats);
 }
 
 TDateTime BirthLoadedUnder(const RegionalFormats& formats, const StoredSettings& stored) {

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "birth_record.h"
 #include "birth_text.h"
 #include "locale_win.h"
 #include "registry_key.h"
 #include "settings.h"
 #include "settings_key.h"
+#include "test_text.h"
 #include "unique_handle.h"
 #include "wide_text.h"
 
@@ -27,17 +27,26 @@ struct LocaleCase {
   std::string_view Code;
   bool Russian;             // what DetectRussianUi reports under this system locale
   RegionalFormats Formats;  // what this Wine gives for the thread locale
+  // "Birth" as a save under these formats stores 15 March 1985 21:05:07, 1 January
+  // of year 1 at midnight and 29 February 2000 at noon.
+  std::u16string_view Evening, FirstDay, Noon;
 };
 
 // Wine 8's locale data: note that its Russian, Ukrainian and Belarusian short
 // times carry a leading zero, and that its Swedish dates are ISO with "-".
 const LocaleCase LocaleCases[] = {
-    {"ru", true, {u"dd.MM.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50}},
-    {"uk", true, {u"dd.MM.yyyy", u".", u":", false, true, false, u"дп", u"пп", u",", 50}},
-    {"be", true, {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50}},
-    {"en", false, {u"M/d/yyyy", u"/", u":", true, false, false, u"AM", u"PM", u".", 50}},
-    {"de", false, {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50}},
-    {"sv", false, {u"yyyy-MM-dd", u"-", u":", false, true, false, u"fm", u"em", u",", 50}},
+    {"ru", true, {u"dd.MM.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
+     u"15.03.1985 21:05:07", u"01.01.0001 00:00:00", u"29.02.2000 12:00:00"},
+    {"uk", true, {u"dd.MM.yyyy", u".", u":", false, true, false, u"дп", u"пп", u",", 50},
+     u"15.03.1985 21:05:07", u"01.01.0001 00:00:00", u"29.02.2000 12:00:00"},
+    {"be", true, {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
+     u"15.3.1985 21:05:07", u"1.1.0001 00:00:00", u"29.2.2000 12:00:00"},
+    {"en", false, {u"M/d/yyyy", u"/", u":", true, false, false, u"AM", u"PM", u".", 50},
+     u"3/15/1985 9:05:07 PM", u"1/1/0001 12:00:00 AM", u"2/29/2000 12:00:00 PM"},
+    {"de", false, {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
+     u"15.3.1985 21:05:07", u"1.1.0001 00:00:00", u"29.2.2000 12:00:00"},
+    {"sv", false, {u"yyyy-MM-dd", u"-", u":", false, true, false, u"fm", u"em", u",", 50},
+     u"1985-03-15 21:05:07", u"0001-01-01 00:00:00", u"2000-02-29 12:00:00"},
 };
 
 const LocaleCase& ThisLocale() {
@@ -114,10 +123,11 @@ std::vector<BYTE> Dword(DWORD value) { return Bytes({reinterpret_cast<const char
 
 Settings Load() {
   LoadSettings();
-  return {Rus, ShowStars, UserName, BirthMoment};
+  return LoadedSettings();
 }
 
-std::u16string Placeholder(bool russian) { return russian ? PlaceholderNameRu : PlaceholderNameEn; }
+// The table's name of a value, for the steps that store or read it.
+std::u16string_view NameOf(SettingsValueIndex value) { return SettingsSchema[value].Name; }
 
 class SettingsStore : public testing::Test {
  protected:
@@ -156,7 +166,7 @@ TEST_F(SettingsStore, FirstRunCreatesAnEmptyKeyAndTakesEveryDefault) {
   EXPECT_EQ(values, 0u) << "the load writes no value";
   EXPECT_EQ(s.Rus, locale_.Russian);
   EXPECT_TRUE(s.ShowStars);
-  EXPECT_EQ(s.UserName, Placeholder(locale_.Russian));
+  EXPECT_EQ(s.UserName, PlaceholderName(locale_.Russian));
   EXPECT_EQ(s.BirthMoment, 36526.0);
 }
 
@@ -168,10 +178,10 @@ TEST_F(SettingsStore, EnglishFlagIsTheInverseOfRusAndPicksThePlaceholder) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.English);
     DeleteSettingsKey();
-    StoreRaw(u"English", REG_DWORD, Dword(c.English));
+    StoreRaw(NameOf(EnglishValue), REG_DWORD, Dword(c.English));
     const Settings s = Load();
     EXPECT_EQ(s.Rus, c.Rus);
-    EXPECT_EQ(s.UserName, Placeholder(c.Rus));
+    EXPECT_EQ(s.UserName, PlaceholderName(c.Rus));
   }
 }
 
@@ -183,7 +193,7 @@ TEST_F(SettingsStore, StarFlag) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Star);
     DeleteSettingsKey();
-    StoreRaw(u"Star", REG_DWORD, Dword(c.Star));
+    StoreRaw(NameOf(StarValue), REG_DWORD, Dword(c.Star));
     EXPECT_EQ(Load().ShowStars, c.ShowStars);
   }
 }
@@ -209,7 +219,7 @@ TEST_F(SettingsStore, UserTextIsReadWhateverItsLengthOrEnd) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     DeleteSettingsKey();
-    StoreRaw(u"User", c.Type, c.Data);
+    StoreRaw(NameOf(UserValue), c.Type, c.Data);
     EXPECT_EQ(Load().UserName, c.UserName);
   }
 }
@@ -221,76 +231,88 @@ TEST_F(SettingsStore, UnusableValuesCountAsMissing) {
   const DWORD english = locale_.Russian ? 1 : 0;
   const std::u16string birth = FormatBirthText(locale_.Formats, EncodeDate(1985, 3, 15), EncodeTime(9, 5, 0, 0));
   const struct {
-    std::u16string_view Name;
+    SettingsValueIndex Value;
     DWORD Type;
     std::vector<BYTE> Data;
   } cases[] = {
-      {u"English", REG_SZ, TextWithNul(u"0")},
-      {u"English", REG_BINARY, Dword(english)},
-      {u"English", REG_DWORD_BIG_ENDIAN, Dword(english)},
-      {u"English", REG_QWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)},
-      {u"English", REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 2)},
-      {u"English", REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)},
-      {u"English", REG_DWORD, {}},
-      {u"English", REG_NONE, Dword(english)},
-      {u"Star", REG_SZ, TextWithNul(u"0")},
-      {u"Star", REG_BINARY, Dword(0)},
-      {u"Star", REG_DWORD, Bytes(u"", 3)},
-      {u"Star", REG_DWORD, Bytes(u"", 5)},
-      {u"Star", REG_QWORD, Bytes(u"", 8)},
-      {u"User", REG_DWORD, Dword(0x41)},
-      {u"User", REG_BINARY, TextWithNul(u"Anna")},
-      {u"User", REG_MULTI_SZ, Bytes(u"Anna\0", 12)},
-      {u"User", REG_NONE, TextWithNul(u"Anna")},
-      {u"Birth", REG_DWORD, Dword(1985)},
-      {u"Birth", REG_BINARY, TextWithNul(birth)},
-      {u"Birth", REG_MULTI_SZ, Bytes(birth + u'\0', birth.size() * 2 + 4)},
-      {u"Birth", REG_SZ, TextWithNul(u"")},
-      {u"Birth", REG_SZ, {}},
-      {u"Birth", REG_SZ, TextWithNul(u"   ")},
-      {u"Birth", REG_SZ, TextWithNul(u"birthday")},
-      {u"Birth", REG_SZ, TextWithNul(u"31/31/31 31:31:31")},
-      {u"Birth", REG_SZ, TextWithNul(u"0.0.0")},
-      {u"Birth", REG_SZ, TextWithNul(u"25:00")},
-      {u"Birth", REG_SZ, TextWithNul(u"\u0661\u0669/\u0660\u0663/\u0661\u0669\u0668\u0665")},
-      {u"Birth", REG_SZ, Bytes(u"1", 1)},
+      {EnglishValue, REG_SZ, TextWithNul(u"0")},
+      {EnglishValue, REG_BINARY, Dword(english)},
+      {EnglishValue, REG_DWORD_BIG_ENDIAN, Dword(english)},
+      {EnglishValue, REG_QWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)},
+      {EnglishValue, REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 2)},
+      {EnglishValue, REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)},
+      {EnglishValue, REG_DWORD, {}},
+      {EnglishValue, REG_NONE, Dword(english)},
+      {StarValue, REG_SZ, TextWithNul(u"0")},
+      {StarValue, REG_BINARY, Dword(0)},
+      {StarValue, REG_DWORD, Bytes(u"", 3)},
+      {StarValue, REG_DWORD, Bytes(u"", 5)},
+      {StarValue, REG_QWORD, Bytes(u"", 8)},
+      {UserValue, REG_DWORD, Dword(0x41)},
+      {UserValue, REG_BINARY, TextWithNul(u"Anna")},
+      {UserValue, REG_MULTI_SZ, Bytes(u"Anna\0", 12)},
+      {UserValue, REG_NONE, TextWithNul(u"Anna")},
+      {BirthValue, REG_DWORD, Dword(1985)},
+      {BirthValue, REG_BINARY, TextWithNul(birth)},
+      {BirthValue, REG_MULTI_SZ, Bytes(birth + u'\0', birth.size() * 2 + 4)},
+      {BirthValue, REG_SZ, TextWithNul(u"")},
+      {BirthValue, REG_SZ, {}},
+      {BirthValue, REG_SZ, TextWithNul(u"   ")},
+      {BirthValue, REG_SZ, TextWithNul(u"birthday")},
+      {BirthValue, REG_SZ, TextWithNul(u"31/31/31 31:31:31")},
+      {BirthValue, REG_SZ, TextWithNul(u"0.0.0")},
+      {BirthValue, REG_SZ, TextWithNul(u"25:00")},
+      {BirthValue, REG_SZ, TextWithNul(u"\u0661\u0669/\u0660\u0663/\u0661\u0669\u0668\u0665")},
+      {BirthValue, REG_SZ, Bytes(u"1", 1)},
   };
   std::printf("Trying %zu unusable registry values\n", std::size(cases));
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << std::string(c.Name.begin(), c.Name.end()) << " type " << c.Type
-                                    << ", " << c.Data.size() << " bytes");
+    const std::u16string_view name = NameOf(c.Value);
+    SCOPED_TRACE(testing::Message() << std::string(name.begin(), name.end()) << " type " << c.Type << ", "
+                                    << c.Data.size() << " bytes");
     DeleteSettingsKey();
     // The three other values hold good settings that differ from the defaults.
-    if (c.Name != u"English") StoreRaw(u"English", REG_DWORD, Dword(english));
-    if (c.Name != u"Star") StoreRaw(u"Star", REG_DWORD, Dword(0));
-    if (c.Name != u"User") StoreRaw(u"User", REG_SZ, TextWithNul(u"Anna"));
-    if (c.Name != u"Birth") StoreRaw(u"Birth", REG_SZ, TextWithNul(birth));
-    StoreRaw(c.Name, c.Type, c.Data);
+    if (c.Value != EnglishValue) StoreRaw(NameOf(EnglishValue), REG_DWORD, Dword(english));
+    if (c.Value != StarValue) StoreRaw(NameOf(StarValue), REG_DWORD, Dword(0));
+    if (c.Value != UserValue) StoreRaw(NameOf(UserValue), REG_SZ, TextWithNul(u"Anna"));
+    if (c.Value != BirthValue) StoreRaw(NameOf(BirthValue), REG_SZ, TextWithNul(birth));
+    StoreRaw(name, c.Type, c.Data);
     const Settings s = Load();
-    const bool rus = c.Name == u"English" ? locale_.Russian : english == 0;
+    const bool rus = c.Value == EnglishValue ? locale_.Russian : english == 0;
     EXPECT_EQ(s.Rus, rus);
-    EXPECT_EQ(s.ShowStars, c.Name == u"Star");
-    EXPECT_EQ(s.UserName, c.Name == u"User" ? Placeholder(rus) : u"Anna");
-    EXPECT_EQ(s.BirthMoment, c.Name == u"Birth" ? 36526.0 : EncodeDate(1985, 3, 15) + EncodeTime(9, 5, 0, 0));
+    EXPECT_EQ(s.ShowStars, c.Value == StarValue);
+    EXPECT_EQ(s.UserName, c.Value == UserValue ? PlaceholderName(rus) : u"Anna");
+    EXPECT_EQ(s.BirthMoment, c.Value == BirthValue ? 36526.0 : EncodeDate(1985, 3, 15) + EncodeTime(9, 5, 0, 0));
   }
 }
 
 TEST_F(SettingsStore, ExpandableBirthTextIsReadAsStored) {
   const TDateTime moment = EncodeDate(1985, 3, 15) + EncodeTime(21, 5, 7, 0);
-  StoreRaw(u"Birth", REG_EXPAND_SZ, TextWithNul(FormatBirthText(locale_.Formats, moment, moment)));
+  StoreRaw(NameOf(BirthValue), REG_EXPAND_SZ, TextWithNul(FormatBirthText(locale_.Formats, moment, moment)));
   EXPECT_EQ(Load().BirthMoment, moment);
 }
 
+// The stored form is read back here by the names users' stored data has,
+// written out rather than taken from the table, so a renamed value fails.
 TEST_F(SettingsStore, SaveThenLoadGivesTheSameSettings) {
-  const Settings cases[] = {
-      {true, false, u"Анна Петрова", EncodeDate(1985, 3, 15) + EncodeTime(21, 5, 7, 0)},
-      {false, true, u"", EncodeDate(1, 1, 1)},
-      {true, true, std::u16string(10000, u'n'), EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 0)},
-      {false, false, u"x", ComposeDateTime(EncodeDate(1899, 12, 29), EncodeTime(6, 0, 1, 0))},
-      {false, true, u"Noon", EncodeDate(2000, 2, 29) + EncodeTime(12, 0, 0, 0)},
-      {true, true, u"Midnight", EncodeDate(1970, 1, 1)},
+  const struct {
+    Settings Saved;
+    std::u16string_view LocaleCase::*Birth;  // the stored text, where the locale case has it
+    std::u16string_view Record;              // the record before the stored text
+  } cases[] = {
+      {{true, false, u"Анна Петрова", EncodeDate(1985, 3, 15) + EncodeTime(21, 5, 7, 0)},
+       &LocaleCase::Evening, u"1985-03-15T21:05:07|"},
+      {{false, true, u"", EncodeDate(1, 1, 1)}, &LocaleCase::FirstDay, u"0001-01-01T00:00:00|"},
+      {{true, true, std::u16string(10000, u'n'), EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 0)}, nullptr,
+       u"9999-12-31T23:59:59|"},
+      {{false, false, u"x", ComposeDateTime(EncodeDate(1899, 12, 29), EncodeTime(6, 0, 1, 0))},
+       nullptr, u"1899-12-29T06:00:01|"},
+      {{false, true, u"Noon", EncodeDate(2000, 2, 29) + EncodeTime(12, 0, 0, 0)}, &LocaleCase::Noon,
+       u"2000-02-29T12:00:00|"},
+      {{true, true, u"Midnight", EncodeDate(1970, 1, 1)}, nullptr, u"1970-01-01T00:00:00|"},
   };
-  for (const Settings& saved : cases) {
+  for (const auto& c : cases) {
+    const Settings& saved = c.Saved;
     SCOPED_TRACE(saved.BirthMoment);
     DeleteSettingsKey();
     ASSERT_EQ(SaveSettings(saved), std::nullopt);
@@ -309,25 +331,30 @@ TEST_F(SettingsStore, SaveThenLoadGivesTheSameSettings) {
     EXPECT_EQ(ReadDwordValue(key.get(), L"Star"), saved.ShowStars ? 1u : 0u);
     ASSERT_EQ(RegQueryValueExW(key.get(), L"User", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
     EXPECT_TRUE(type == REG_SZ && size == (saved.UserName.size() + 1) * 2);
-    EXPECT_EQ(ReadTextValue(key.get(), L"Birth"),
-              FormatBirthText(locale_.Formats, saved.BirthMoment, saved.BirthMoment));
+    const std::optional<std::u16string> birth = ReadTextValue(key.get(), L"Birth");
+    ASSERT_TRUE(birth);
+    if (c.Birth) {
+      EXPECT_EQ(Narrow(*birth), Narrow(locale_.*c.Birth));
+    }
+    const std::optional<std::u16string> record = ReadTextValue(key.get(), L"BirthRecord");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(Narrow(*record), Narrow(std::u16string(c.Record) + *birth));
   }
 }
 
 TEST_F(SettingsStore, SaveStopsAtTheFirstFailedWriteAndKeepsTheEarlierOnes) {
   const Settings saved{true, false, u"Анна", EncodeDate(1985, 3, 15)};
-  const std::u16string_view names[] = {u"English", u"Star", u"User", u"Birth", BirthRecordName};
-  for (std::size_t failing = 0; failing < std::size(names); ++failing) {
+  for (std::size_t failing = 0; failing < SettingsValueCount; ++failing) {
     SCOPED_TRACE(failing);
     DeleteSettingsKey();
     UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
     ASSERT_TRUE(key);
     const auto result = WriteSettingsValues(saved, locale_.Formats, [&](const SettingsValue& value) {
-      return value.Name != names[failing] && WriteSettingsValue(key.get(), value);
+      return value.Name != SettingsSchema[failing].Name && WriteSettingsValue(key.get(), value);
     });
-    EXPECT_EQ(result, std::u16string(names[failing]));
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-      const std::wstring name = WideString(names[i]);
+    EXPECT_EQ(result, std::u16string(SettingsSchema[failing].Name));
+    for (std::size_t i = 0; i < SettingsValueCount; ++i) {
+      const std::wstring name = WideString(SettingsSchema[i].Name);
       const bool stored = RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
                           ERROR_SUCCESS;
       EXPECT_EQ(stored, i < failing) << "value " << i;
@@ -378,9 +405,9 @@ TEST_F(SettingsStore, BirthMomentSurvivesAChangeOfRegionalFormats) {
 TEST_F(SettingsStore, HandEditedBirthIsReadByTheRegionalFormats) {
   ASSERT_EQ(SaveSettings({true, true, u"Анна", EncodeDate(1985, 3, 15)}), std::nullopt);
   const TDateTime edited = EncodeDate(1990, 7, 1) + EncodeTime(8, 30, 0, 0);
-  StoreRaw(u"Birth", REG_SZ, TextWithNul(FormatBirthText(locale_.Formats, edited, edited)));
+  StoreRaw(NameOf(BirthValue), REG_SZ, TextWithNul(FormatBirthText(locale_.Formats, edited, edited)));
   EXPECT_EQ(Load().BirthMoment, edited);
-  StoreRaw(u"Birth", REG_SZ, TextWithNul(u"not a date"));
+  StoreRaw(NameOf(BirthValue), REG_SZ, TextWithNul(u"not a date"));
   EXPECT_EQ(Load().BirthMoment, DefaultBirthMoment);
 }
 
@@ -400,7 +427,7 @@ TEST_F(SettingsStore, KeyWithoutFullAccessFailsTheSaveAndReadsAsEmpty) {
   const Settings s = Load();
   EXPECT_EQ(s.Rus, locale_.Russian);
   EXPECT_TRUE(s.ShowStars);
-  EXPECT_EQ(s.UserName, Placeholder(locale_.Russian));
+  EXPECT_EQ(s.UserName, PlaceholderName(locale_.Russian));
   EXPECT_EQ(s.BirthMoment, 36526.0);
 }
 

@@ -5,3 +5,5 @@ bool Rus = false;
 bool ShowStars = true;
 std::u16string UserName;
 TDateTime BirthMoment = DefaultBirthMoment;
+
+Settings LoadedSettings() { return {Rus, ShowStars, UserName, BirthMoment}; }

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "bmp_file.h"
+#include "bottom_up_rows.h"
 #include "child_process.h"
 #include "dial_geometry.h"
 #include "picture.h"
@@ -61,15 +62,14 @@ double SolidShare(const BmpImage& image, Box box, std::uint32_t ink) {
 // nearest neighbours: what scaling the 96-DPI picture would give.
 BmpImage BlownUp(const BmpImage& image) {
   BmpImage out{image.Width * 3 / 2, image.Height * 3 / 2, {}};
-  const std::int32_t stride = (out.Width * 3 + 3) & ~3;
-  out.Rows.assign(static_cast<std::size_t>(stride) * out.Height, 0);
+  out.Rows.assign(static_cast<std::size_t>(BottomUpStride(out.Width)) * out.Height, 0);
   for (int y = 0; y < out.Height; ++y)
     for (int x = 0; x < out.Width; ++x) {
       const double sx = std::clamp((x + 0.5) / 1.5 - 0.5, 0.0, image.Width - 1.0);
       const double sy = std::clamp((y + 0.5) / 1.5 - 0.5, 0.0, image.Height - 1.0);
       const int x0 = static_cast<int>(sx), y0 = static_cast<int>(sy);
       const int x1 = std::min(x0 + 1, image.Width - 1), y1 = std::min(y0 + 1, image.Height - 1);
-      std::uint8_t* p = out.Rows.data() + static_cast<std::size_t>(out.Height - 1 - y) * stride + 3 * x;
+      std::uint8_t* p = out.Rows.data() + BottomUpOffset(out.Width, out.Height, x, y);
       for (int shift = 0; shift < 24; shift += 8) {
         const auto c = [&](int px, int py) { return (image.Pixel(px, py) >> shift) & 0xFF; };
         const double top = std::lerp(c(x0, y0), c(x1, y0), sx - x0);

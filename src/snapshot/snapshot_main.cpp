@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "atomic_file.h"
 #include "settings.h"
 #include "snapshot_args.h"
 #include "snapshot_draw.h"
 #include "star_field.h"
 #include "text_utf.h"
+#include "whole_file.h"
 
 #ifdef _WIN32
 #include "wide_text.h"

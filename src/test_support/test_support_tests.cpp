@@ -7,6 +7,7 @@
 #include "test_text.h"
 
 #ifdef _WIN32
+#include "cursor_count.h"
 #include "test_window.h"
 #include "wine_path.h"
 #include "window_search.h"
@@ -61,6 +62,42 @@ TEST(WindowSearch, FindsTheTestsOwnWindowByWhatItSays) {
   EXPECT_EQ(std::count(ours.begin(), ours.end(), second.get()), 1);
   EXPECT_EQ(ClassNameOf(first.get()), L"QuelloraTestWindow");
   EXPECT_EQ(TextOf(first.get()), L"Quellora search one");
+}
+
+UINT seenByTheTest = 0;
+LRESULT CALLBACK NoteUserMessages(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_USER) seenByTheTest = message;
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(TestWindow, PopUpOfTheGivenSizeWithTheTestsOwnProcedure) {
+  const TestWindow popUp(200, 100, NoteUserMessages);
+  ASSERT_NE(popUp.get(), nullptr);
+  RECT place{};
+  GetWindowRect(popUp.get(), &place);
+  EXPECT_EQ(place.left, 0);
+  EXPECT_EQ(place.top, 0);
+  EXPECT_EQ(place.right, 200);
+  EXPECT_EQ(place.bottom, 100);
+  EXPECT_FALSE(IsWindowVisible(popUp.get())) << "the test shows it when it is ready";
+  EXPECT_TRUE(GetWindowLongPtrW(popUp.get(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  SendMessageW(popUp.get(), WM_USER + 7, 0, 0);
+  EXPECT_EQ(seenByTheTest, WM_USER + 7u);
+  const TestWindow plain(L"Plain");
+  SendMessageW(plain.get(), WM_USER + 8, 0, 0);
+  EXPECT_EQ(seenByTheTest, WM_USER + 7u) << "the plain window's messages do not reach it";
+}
+
+TEST(CursorCount, ReadsTheCountWithoutChangingIt) {
+  const int before = CursorCount();
+  EXPECT_EQ(CursorCount(), before);
+  ShowCursor(FALSE);
+  EXPECT_EQ(CursorCount(), before - 1);
+  ShowCursor(FALSE);
+  EXPECT_EQ(CursorCount(), before - 2);
+  ShowCursor(TRUE);
+  ShowCursor(TRUE);
+  EXPECT_EQ(CursorCount(), before);
 }
 #endif
 

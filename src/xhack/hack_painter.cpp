@@ -3,9 +3,10 @@
 
 #include <stdexcept>
 
-#include "atomic_file.h"
 #include "cairo_canvas.h"
+#include "hack_options.h"
 #include "recording_canvas.h"
+#include "whole_file.h"
 
 HackPainter::HackPainter(Display* display, const TargetWindow& target, const CairoFonts& fonts,
                          int dpi, Settings settings, std::optional<std::string> listFile)
@@ -63,8 +64,10 @@ void HackPainter::Paint(const ClockReading& clock) {
     if (listFile_) {
       RecordingCanvas recording(&canvas);
       picture_.Paint(recording, clock);
-      // Whole or not at all: a test never reads half a listing.
-      WriteFileWhole(*listFile_, FormatOps(recording.Ops()));
+      // Whole or not at all: a test never reads half a listing, nor an old one
+      // it takes for this picture's.
+      if (!WriteFileWhole(*listFile_, FormatOps(recording.Ops())).empty())
+        throw std::runtime_error("-list: cannot write " + QuotedValue(*listFile_));
     } else {
       picture_.Paint(canvas, clock);
     }

@@ -28,7 +28,9 @@ public:
 
   void Resize(int width, int height);
   bool HasSize(int width, int height) const { return width == width_ && height == height_; }
-  // The picture of the reading; nothing for a window of no pixels.
+  // The picture of the reading; nothing for a window of no pixels. Throws
+  // std::runtime_error, with the one line that names it, when the listing
+  // cannot be written (the picture is then not shown).
   void Paint(const ClockReading& clock);
 
 private:

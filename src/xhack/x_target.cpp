@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "display_scale.h"
+
 namespace {
 
 unsigned long errorCount = 0;
@@ -151,11 +153,11 @@ bool IsCloseRequest(Display* display, const XEvent& event) {
 
 int DisplayDpi(Display* display) {
   const char* resources = XResourceManagerString(display);
-  if (!resources) return 96;
+  if (!resources) return BaseDpi;
   XrmInitialize();
   XrmDatabase database = XrmGetStringDatabase(resources);
-  if (!database) return 96;
-  int dpi = 96;
+  if (!database) return BaseDpi;
+  int dpi = BaseDpi;
   char* type = nullptr;
   XrmValue value{};
   if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr) {

@@ -43,8 +43,8 @@ void ShowOwnWindow(Display* display, const TargetWindow& target);
 // The window manager's close message of the hack's own window.
 bool IsCloseRequest(Display* display, const XEvent& event);
 
-// The display's scale as the desktop sets it (the Xft.dpi resource), 96 when
-// it is not set or does not read.
+// The display's scale as the desktop sets it (the Xft.dpi resource), BaseDpi
+// when it is not set or does not read.
 int DisplayDpi(Display* display);
 
 // Errors the server reports about requests are counted, never fatal: a window

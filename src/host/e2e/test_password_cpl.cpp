@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "cursor_count.h"
 #include "test_record.h"
 
 namespace {
@@ -27,9 +28,6 @@ extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND window) {
   // The system loads the component for each check, so the calls so far are
   // counted in the record, not in this library.
   const std::size_t call = CountTestRecordLines("VerifyScreenSavePwd ");
-  // Lowering and raising the count again reads it without changing it.
-  const int cursorCount = ShowCursor(FALSE) + 1;
-  ShowCursor(TRUE);
-  AppendToTestRecord("VerifyScreenSavePwd " + HandleText(window) + " " + std::to_string(cursorCount));
+  AppendToTestRecord("VerifyScreenSavePwd " + HandleText(window) + " " + std::to_string(CursorCount()));
   return AnswerForCall(call) == L"accept";
 }

@@ -1,6 +1,6 @@
 // The temporary file is named after the target, so the rename never crosses a
 // file system.
-#include "atomic_file.h"
+#include "whole_file.h"
 
 #include <fstream>
 #include <system_error>

@@ -1,6 +1,6 @@
 // Whole-or-nothing file writes: a new file, a replaced file, and a failure that
 // leaves no temporary file behind.
-#include "atomic_file.h"
+#include "whole_file.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ std::string Read(const std::filesystem::path& path) {
 }
 
 TEST(WriteFileWhole, CreatesAndReplaces) {
-  const auto dir = std::filesystem::temp_directory_path() / "quellora-atomic-test";
+  const auto dir = std::filesystem::temp_directory_path() / "quellora-whole-file-test";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   const auto target = dir / "ops.txt";
@@ -30,7 +30,7 @@ TEST(WriteFileWhole, CreatesAndReplaces) {
 }
 
 TEST(WriteFileWhole, FailsWithoutLeavingAnything) {
-  const auto dir = std::filesystem::temp_directory_path() / "quellora-atomic-test-missing";
+  const auto dir = std::filesystem::temp_directory_path() / "quellora-whole-file-test-missing";
   std::filesystem::remove_all(dir);
   const std::string error = WriteFileWhole(dir / "ops.txt", "x");
   EXPECT_NE(error, "");
@@ -38,7 +38,7 @@ TEST(WriteFileWhole, FailsWithoutLeavingAnything) {
 }
 
 TEST(WriteFileWhole, KeepsTheOldFileWhenTheTargetIsADirectory) {
-  const auto dir = std::filesystem::temp_directory_path() / "quellora-atomic-test-dir";
+  const auto dir = std::filesystem::temp_directory_path() / "quellora-whole-file-test-dir";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir / "taken");
   EXPECT_NE(WriteFileWhole(dir / "taken", "x"), "");
