@@ -10,6 +10,7 @@
 #include "picture.h"
 #include "settings.h"
 #include "star_seed.h"
+#include "startup_marks.h"
 #include "window_paint.h"
 
 namespace {
@@ -40,6 +41,7 @@ void PaintScreen() {
     inputs.StarSeed = StarSeedOf(now);
     GdiTally tally;
     const PictureFrame frame = FitOnDisplay(surface.Dc(), inputs, ScreenWidth.load(), ScreenHeight.load(), tally);
+    MarkStartup(StartupStep::Layout);
     inputs.Width = frame.Width;
     inputs.Height = frame.Height;
     GdiCanvas canvas(surface.Dc(), tally, frame);

@@ -6,6 +6,7 @@
 #include "meridian_table.h"
 #include "paint_screen.h"
 #include "saver_window.h"
+#include "startup_marks.h"
 #include "verify_password.h"
 
 namespace {
@@ -57,7 +58,9 @@ LRESULT CALLBACK SaverWindowProc(HWND, UINT message, WPARAM, LPARAM) {
       PostQuitMessage(0);
       return 0;
     case WM_PAINT:
+      MarkStartup(StartupStep::PaintStart);
       PaintScreen();
+      MarkStartup(StartupStep::FirstPaint);
       return 0;
     case WM_NCCREATE:
       return 1;

@@ -1,10 +1,14 @@
 // Measures GUI programs under Wine from outside: the time from starting the
 // process to its first idle message loop (its first paint is then done), and
-// optionally the processor time it uses over a stretch of running.
+// optionally the processor time it uses over a stretch of running; or where
+// the saver's start-up goes, step by step.
 //   startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...
+//   startup_probe --steps RUNS PROGRAM [ARGUMENTS]
 // Several programs are started in turn, one run of each per round, so that a
 // slow spell of the machine falls on all of them alike. Prints one line per
-// run and each program's median; ends each child it started itself.
+// run and each program's median; ends each child it started itself. With
+// --steps the program runs as the probe's debuggee (see startup_steps.h) and
+// the probe prints each step's median; it fails when a step is missing.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,6 +18,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "startup_steps.h"
 #include "window_search.h"
 #include "wine_path.h"
 
@@ -82,11 +87,38 @@ bool MeasureOnce(Subject& subject, int run, int cpuSeconds, double frequency) {
   return true;
 }
 
+// The program's start-up step by step, RUNS times.
+int WatchSteps(int runs, const std::wstring& program, const std::wstring& arguments) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  std::vector<WatchedStart> starts;
+  for (int run = 1; run <= runs; ++run) {
+    ChildProcess child;
+    WatchedStart start;
+    const bool watched = WatchStart(child, program, arguments, static_cast<double>(frequency.QuadPart), start);
+    AskToEnd(child);
+    if (!watched) return 1;
+    std::wprintf(L"%ls run %d: first paint done after %.1f ms (watched)\n", program.c_str(), run,
+                 start.Steps.empty() ? 0.0 : start.Steps.back().At);
+    starts.push_back(std::move(start));
+  }
+  return PrintSteps(program, starts) ? 0 : 1;
+}
+
+std::wstring Joined(int first, int argc, wchar_t** argv) {
+  std::wstring joined;
+  for (int i = first; i < argc; ++i) joined += (joined.empty() ? L"" : L" ") + std::wstring(argv[i]);
+  return joined;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc >= 4 && std::wcscmp(argv[1], L"--steps") == 0)
+    return WatchSteps(_wtoi(argv[2]), WinePath(std::wstring_view(argv[3])), Joined(4, argc, argv));
   if (argc < 4) {
-    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n");
+    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n"
+                          L"       startup_probe --steps RUNS PROGRAM [ARGUMENTS]\n");
     return 2;
   }
   const int runs = _wtoi(argv[1]);
