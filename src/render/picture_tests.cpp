@@ -165,7 +165,7 @@ TEST(PaintScreen, ClockUsesTheSeparatorAndDateTheProgramsMonths) {
   for (bool rus : {false, true}) {
     in.Rus = rus;
     const auto ops = Paint(in);
-    const auto date = TextsSaying(ops, rus ? u"05 Сен 2020" : u"05 Sen 2020");
+    const auto date = TextsSaying(ops, rus ? u"05 Сен 2020" : u"05 Sep 2020");
     ASSERT_EQ(date.size(), 1u) << rus;
     // 11 units of 17 pixels, 35 high, its bottom 10 above the centre.
     EXPECT_EQ(At(date[0].Op), (Point{(1920 - 187) / 2, 540 - 35 - 10}));
@@ -196,7 +196,7 @@ TEST(PaintScreen, FrameTextsAtTheEdgesInGrey) {
   const int siteWidth = static_cast<int>(SiteCornerText.size()) * 10;
   EXPECT_EQ(At(frame[2].Op), (Point{1920 - siteWidth - 10, 1050}));
   EXPECT_NE(FormatOp(frame[2].Op).find("\"WWW.EXAMPLE.ORG/QUELLORA\""), std::string::npos);
-  EXPECT_EQ(FormatOp(frame[3].Op), "Text 855 10 \"BIORHYTHS OF QUELLORA\"");
+  EXPECT_EQ(FormatOp(frame[3].Op), "Text 850 10 \"BIORHYTHMS OF QUELLORA\"");
 
   in.Rus = true;
   in.UserName.clear();

@@ -135,7 +135,7 @@ TEST_F(DialogTest, EnglishBoxSwitchesExactlyTheTenTextsBothWays) {
   const std::map<int, std::array<std::wstring, 2>> switched = {
       {0, {L"Настройки", L"Settings"}},
       {IdCheckBoxStar, {L"Звезды", L"Star"}},
-      {IdLabelUser, {L"Пользоваетель", L"User"}},
+      {IdLabelUser, {L"Пользователь", L"User"}},
       {IdLabelDate, {L"День рождения", L"Day of birth"}},
       {IdLabelTime, {L"Время рождения", L"Time of birth"}},
       {IdGroupBoxAbout, {L"О программе", L"About"}},
