@@ -2,7 +2,7 @@
 // rest of the process.
 #include "lazy_uniscribe.h"
 
-#include "unique_handle.h"
+#include "system_library.h"
 
 namespace {
 
@@ -15,10 +15,7 @@ struct LoadedUniscribe {
 
 LoadedUniscribe Load() {
   LoadedUniscribe loaded;
-  // The system's own copy, never one beside the program or in the current folder.
-  loaded.Module = UniqueModule{LoadLibraryExW(L"usp10.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)};
-  if (!loaded.Module && GetLastError() == ERROR_INVALID_PARAMETER)  // a system without that flag
-    loaded.Module = UniqueModule{LoadLibraryW(L"usp10.dll")};
+  loaded.Module = LoadSystemLibrary(L"usp10.dll");
   const HMODULE module = loaded.Module.get();
   if (!module) return loaded;
   Uniscribe& calls = loaded.Calls;
