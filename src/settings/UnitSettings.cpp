@@ -111,7 +111,7 @@ UniqueModule LoadCommonControls() {
 class TextMeter {
  public:
   TextMeter(HWND window, HFONT font, HFONT linkFont)
-      : dc_(GetWindowDc(window)), font_(font), linkFont_(linkFont), selection_(SelectInto(dc_.get(), font)) {}
+      : dc_(GetWindowDc(window)), linkFont_(linkFont), selection_(SelectInto(dc_.get(), font)) {}
 
   int Width(std::u16string_view text, bool link) {
     const UniqueSelection linkSelection = link ? SelectInto(dc_.get(), linkFont_) : UniqueSelection{};
@@ -127,7 +127,6 @@ class TextMeter {
 
  private:
   UniqueWindowDc dc_;
-  HFONT font_;
   HFONT linkFont_;
   UniqueSelection selection_;
 };
