@@ -17,11 +17,15 @@ int LocalMinuteOfDay() {
 
 }  // namespace
 
-DWORD WINAPI RedrawThread(LPVOID) {
+void MeasureSaverWindow() {
   RECT frame{};
   GetWindowRect(SaverWindow, &frame);
   ScreenWidth = frame.right - frame.left;
   ScreenHeight = frame.bottom - frame.top;
+}
+
+DWORD WINAPI RedrawThread(LPVOID) {
+  MeasureSaverWindow();
 
   ShowWindow(SaverWindow, SW_SHOW);
   UpdateWindow(SaverWindow);
