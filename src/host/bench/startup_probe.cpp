@@ -3,11 +3,11 @@
 // optionally the processor time it uses over a stretch of running; or where
 // the saver's start-up goes, step by step.
 //   startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...
-//   startup_probe --steps RUNS PROGRAM [ARGUMENTS]
+//   startup_probe --steps RUNS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...
 // Several programs are started in turn, one run of each per round, so that a
 // slow spell of the machine falls on all of them alike. Prints one line per
 // run and each program's median; ends each child it started itself. With
-// --steps the program runs as the probe's debuggee (see startup_steps.h) and
+// --steps each program runs as the probe's debuggee (see startup_steps.h) and
 // the probe prints each step's median; it fails when a step is missing.
 #include <windows.h>
 
@@ -87,44 +87,30 @@ bool MeasureOnce(Subject& subject, int run, int cpuSeconds, double frequency) {
   return true;
 }
 
-// The program's start-up step by step, RUNS times.
-int WatchSteps(int runs, const std::wstring& program, const std::wstring& arguments) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  std::vector<WatchedStart> starts;
+// Each subject's start-up step by step, RUNS rounds in turn.
+int WatchSteps(int runs, std::vector<Subject>& subjects, double frequency) {
+  std::vector<std::vector<WatchedStart>> starts(subjects.size());
   for (int run = 1; run <= runs; ++run) {
-    ChildProcess child;
-    WatchedStart start;
-    const bool watched = WatchStart(child, program, arguments, static_cast<double>(frequency.QuadPart), start);
-    AskToEnd(child);
-    if (!watched) return 1;
-    std::wprintf(L"%ls run %d: first paint done after %.1f ms (watched)\n", program.c_str(), run,
-                 start.Steps.empty() ? 0.0 : start.Steps.back().At);
-    starts.push_back(std::move(start));
+    for (std::size_t i = 0; i < subjects.size(); ++i) {
+      ChildProcess child;
+      WatchedStart start;
+      const bool watched = WatchStart(child, subjects[i].program, subjects[i].arguments, frequency, start);
+      AskToEnd(child);
+      if (!watched) return 1;
+      std::wprintf(L"%ls run %d: first paint done after %.1f ms (watched)\n", subjects[i].program.c_str(), run,
+                   start.Steps.empty() ? 0.0 : start.Steps.back().At);
+      starts[i].push_back(std::move(start));
+    }
   }
-  return PrintSteps(program, starts) ? 0 : 1;
+  bool complete = true;
+  for (std::size_t i = 0; i < subjects.size(); ++i) complete = PrintSteps(subjects[i].program, starts[i]) && complete;
+  return complete ? 0 : 1;
 }
 
-std::wstring Joined(int first, int argc, wchar_t** argv) {
-  std::wstring joined;
-  for (int i = first; i < argc; ++i) joined += (joined.empty() ? L"" : L" ") + std::wstring(argv[i]);
-  return joined;
-}
-
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  if (argc >= 4 && std::wcscmp(argv[1], L"--steps") == 0)
-    return WatchSteps(_wtoi(argv[2]), WinePath(std::wstring_view(argv[3])), Joined(4, argc, argv));
-  if (argc < 4) {
-    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n"
-                          L"       startup_probe --steps RUNS PROGRAM [ARGUMENTS]\n");
-    return 2;
-  }
-  const int runs = _wtoi(argv[1]);
-  const int cpuSeconds = _wtoi(argv[2]);
+// The programs after the first `first` arguments: PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...
+std::vector<Subject> Subjects(int first, int argc, wchar_t** argv) {
   std::vector<Subject> subjects;
-  for (int i = 3; i < argc; ++i) {
+  for (int i = first; i < argc; ++i) {
     if (std::wcscmp(argv[i], L"--") == 0) continue;
     // A Unix path (as CTest passes it) lies on Wine's drive Z:.
     Subject subject;
@@ -135,9 +121,26 @@ int wmain(int argc, wchar_t** argv) {
     }
     subjects.push_back(std::move(subject));
   }
+  return subjects;
+}
 
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const bool steps = argc >= 2 && std::wcscmp(argv[1], L"--steps") == 0;
+  if (argc < 4) {
+    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n"
+                          L"       startup_probe --steps RUNS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n");
+    return 2;
+  }
+  // The programs follow RUNS CPU_SECONDS, or --steps RUNS: from the fourth argument on.
+  const int runs = _wtoi(argv[steps ? 2 : 1]);
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
+  std::vector<Subject> subjects = Subjects(3, argc, argv);
+  if (steps) return WatchSteps(runs, subjects, static_cast<double>(frequency.QuadPart));
+
+  const int cpuSeconds = _wtoi(argv[2]);
   for (int run = 1; run <= runs; ++run) {
     for (Subject& subject : subjects) {
       if (!MeasureOnce(subject, run, cpuSeconds, static_cast<double>(frequency.QuadPart))) return 1;
