@@ -71,14 +71,20 @@ function(quellora_add_test name)
   endif()
 endfunction()
 
-# quellora_check_imports(TARGET...) checks that Windows programs import system DLLs only.
+# quellora_check_imports(TARGET... [ON_DEMAND DLL...]) checks that Windows
+# programs import system DLLs only, and none of the DLLs they load on demand.
 function(quellora_check_imports)
   if(NOT WIN32)
     return()
   endif()
+  cmake_parse_arguments(I "" "" "ON_DEMAND" ${ARGN})
   string(REGEX REPLACE "g\\+\\+(-posix)?$" "objdump" objdump "${CMAKE_CXX_COMPILER}")
-  foreach(target IN LISTS ARGN)
+  set(not)
+  foreach(dll IN LISTS I_ON_DEMAND)
+    list(APPEND not --not ${dll})
+  endforeach()
+  foreach(target IN LISTS I_UNPARSED_ARGUMENTS)
     add_test(NAME imports.${target}
-             COMMAND ${PROJECT_SOURCE_DIR}/tools/check-imports.sh ${objdump} $<TARGET_FILE:${target}>)
+             COMMAND ${PROJECT_SOURCE_DIR}/tools/check-imports.sh ${objdump} ${not} $<TARGET_FILE:${target}>)
   endforeach()
 endfunction()

@@ -33,8 +33,9 @@ shoot() {  # LANGUAGE ENGLISH TITLE USER BIRTH
   import -window root "$state/root.png"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   convert "$state/root.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$root/docs/settings-dialog-$1.png"
-  # Ends the dialog's process (our own prefix's only one) before the next shot.
-  wineserver -k && wait_wineserver
+  # Ends the dialog's process (our own prefix's only one) before the next shot,
+  # and gives the session its server back.
+  wineserver -k && wait_wineserver && start_wineserver
   wait "$pid" 2>/dev/null || true
   echo "docs/settings-dialog-$1.png"
 }

@@ -133,7 +133,34 @@ wine_for() {
   without_cr timeout "$(bound "$seconds")" wine "$@"
 }
 wine_tool() { without_cr timeout "$(bound 60)" "$tool_wine" "$@"; }
+# Waits until the prefix's wineserver has ended, with every program of the prefix.
 wait_wineserver() { timeout "$(bound 60)" wineserver -w 2>/dev/null; }
+
+# Debian's wineserver ends as soon as the prefix's last program has (it runs
+# with -p0), so a pause between two Wine programs ends it, and the next program
+# starts a new one along with Wine's services. A program started while the old
+# server still winds down waits for it only as long as Wine's own retries last
+# (about five seconds); on a busy machine the old server may take longer, and
+# the program fails to start: a registry read then finds nothing. A session
+# therefore keeps one server running from its start to its end.
+start_wineserver() { wineserver -p </dev/null >/dev/null 2>&1; }
+
+# The Windows programs of WINEPREFIX now running, "pid command line" a line:
+# processes of Wine's loader in that prefix, Wine's own services aside (they
+# run as long as the server does).
+prefix_programs() {
+  local process loader command services='^c:\\windows\\system32\\(services|winedevice|plugplay|svchost|rpcss|explorer)\.exe'
+  while read -r process; do
+    process=${process%/environ}
+    loader=$(readlink "$process/exe" 2>/dev/null) || continue
+    [[ ${loader##*/} =~ ^wine(64)?(-preloader)?$ ]] || continue
+    command=$(tr '\0' ' ' <"$process/cmdline" 2>/dev/null) || continue
+    [[ -z $command || ${command,,} =~ $services ]] || echo "${process#/proc/} $command"
+  done < <(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null)
+}
+no_programs() { [[ -z $(prefix_programs) ]]; }
+# wait_programs SECONDS: until no program of WINEPREFIX runs any more.
+wait_programs() { wait_until "$1" no_programs; }
 
 # Puts the fonts that Debian's fonts-wine ships (Tahoma, Marlett for the caption
 # buttons, ...) into the prefix's Windows font folder: this Wine does not pick
@@ -168,8 +195,9 @@ remove_prefix() {
   fi
 }
 
-# A test run's Wine session: a prefix and a display, kept under STATE so that
-# every test of the run uses them (tools/wine-session.sh starts and stops it).
+# A test run's Wine session: a prefix, its one wineserver (see
+# start_wineserver) and a display, kept under STATE so that every test of the
+# run uses them (tools/wine-session.sh starts and stops it).
 session_start() {  # STATE
   session_stop "$1"
   start_xvfb "$1" 1024x768x24 || return 1
@@ -177,6 +205,7 @@ session_start() {  # STATE
   echo "$DISPLAY" >"$1/display"
   export WINEPREFIX=$1/prefix
   prepare_prefix
+  start_wineserver
 }
 session_stop() {  # STATE
   export WINEPREFIX=$1/prefix
@@ -319,6 +348,17 @@ reg_has_key() { wine_tool reg query "$1" ${2:+/reg:$2} >/dev/null 2>&1; }  # KEY
 reg_set() { wine_tool reg add "$1" /v "$2" /d "$3" /f >/dev/null; }  # KEY NAME TEXT
 reg_number() { wine_tool reg add "$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }  # KEY NAME N
 reg_delete() { wine_tool reg delete "$1" ${2:+/v "$2"} /f >/dev/null 2>&1 || true; }  # KEY [NAME]
+
+# Writes the registry into the prefix's files (system.reg, user.reg), which the
+# server keeps in memory: once no program of the prefix runs, ends the server,
+# which saves it as it ends, and starts it again. Nothing of the prefix runs
+# meanwhile, so nothing starts while the server winds down.
+save_registry() {
+  wait_programs 60 || return 1
+  timeout "$(bound 30)" wineserver -k 2>/dev/null
+  wait_wineserver || return 1
+  start_wineserver
+}
 
 # --- Paths --------------------------------------------------------------------------
 

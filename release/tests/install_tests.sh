@@ -68,7 +68,7 @@ files_of_drive() {
 }
 # Registry keys (as Wine stores them) that mention Quellora, its settings key aside.
 quellora_keys() {
-  wait_wineserver
+  save_registry || fail "the registry could not be saved: programs still running: $(prefix_programs | tr '\n' ';')"
   grep -ih '^\[.*quellora' "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" |
     sed 's/\] [0-9]*$/]/' | grep -iv '^\[Software\\\\Quellora\]$' |
     grep -iv '\\\\AppDefaults\\\\quellora-setup' || true
@@ -135,7 +135,8 @@ uninstall_quietly() {  # ENTRY_KEY FOLDER
   wine_for 60 "$program" /S
   wait_gone "$(unix_path "$2")" 60 || fail "$2 still there $(bound 60) s after the quiet uninstall"
   note "silent uninstall took $(seconds_since "$start") s"
-  wait_wineserver
+  # Its copy goes on after the folder: the entry for the next start's clean-up.
+  wait_programs 60 || fail "still running $(bound 60) s after the quiet uninstall: $(prefix_programs | tr '\n' ';')"
 }
 
 # A picture on the whole screen, not an empty window: at least the twelve
@@ -371,7 +372,7 @@ case_uninstall_choice() {
       fail "the uninstaller's last page did not stay for its Close button"
     fi
     wait_no_window '^Quellora Uninstall ?$' 10 || fail "Close did not end the uninstaller"
-    wait_wineserver
+    wait_programs 30 || fail "the uninstaller still runs after its Close: $(prefix_programs | tr '\n' ';')"
     check_nothing_left all_users "$before"
     if [[ $tick == yes ]]; then
       reg_has_key "$settings" "$view" && fail "the ticked box did not remove $settings"

@@ -10,6 +10,7 @@
 #include "host_state.h"
 #include "paint_cover.h"
 #include "saver_window.h"
+#include "startup_marks.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ void CoverWindows::MakeCovers() {
   GetWindowRect(SaverWindow, &frame);
   const ScreenRect saver{frame.left, frame.top, frame.right, frame.bottom};
   const std::vector<ScreenRect> rects = CoverRects(MonitorRects(), saver);
+  MarkStartup(StartupStep::Monitors);
   if (rects.empty()) return;
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   RegisterPaintedClass(CoverClassName, CoverWindowProc, 0);

@@ -4,9 +4,12 @@
 #include "command_line_win.h"
 #include "modes.h"
 #include "settings.h"
+#include "startup_marks.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  MarkStartup(StartupStep::Main);
   LoadSettings();
+  MarkStartup(StartupStep::Settings);
   switch (SelectMode(CommandLineArguments())) {
     case SaverMode::FullScreen: RunSaver(); break;
     case SaverMode::Preview: RunPreview(); break;

@@ -9,6 +9,7 @@
 #include "paint_surface.h"
 #include "screen_picture.h"
 #include "star_seed.h"
+#include "startup_marks.h"
 #include "window_paint.h"
 
 namespace {
@@ -33,10 +34,12 @@ void PaintScreen() {
     static ScreenPicture picture;
     GdiTally tally;
     GdiCanvas canvas(surface.Dc(), tally);
-    picture.Paint(canvas, CurrentPictureSettings(),
-                  WindowTarget(surface.Dc(), ScreenWidth.load(), ScreenHeight.load(),
-                               IsPreview ? PictureKind::Preview : PictureKind::Saver),
-                  {FromSystemTime(now), StarSeedOf(now)});
+    picture.LayOut(CurrentPictureSettings(),
+                   WindowTarget(surface.Dc(), ScreenWidth.load(), ScreenHeight.load(),
+                                IsPreview ? PictureKind::Preview : PictureKind::Saver),
+                   canvas);
+    MarkStartup(StartupStep::Layout);
+    picture.Paint(canvas, {FromSystemTime(now), StarSeedOf(now)});
   } catch (...) {
     // Out of memory while building a text: the picture stays as far as it got.
     // A screen saver must not crash over a paint.

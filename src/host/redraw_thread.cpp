@@ -17,15 +17,21 @@ int LocalMinuteOfDay() {
 
 }  // namespace
 
-DWORD WINAPI RedrawThread(LPVOID) {
+void MeasureSaverWindow() {
   RECT frame{};
   GetWindowRect(SaverWindow, &frame);
   ScreenWidth = frame.right - frame.left;
   ScreenHeight = frame.bottom - frame.top;
+}
+
+DWORD WINAPI RedrawThread(LPVOID) {
+  MeasureSaverWindow();
 
   ShowWindow(SaverWindow, SW_SHOW);
+  // The first paint: now, unless the message loop has already made it. The
+  // window was measured before the loop ran, so that paint drew the picture
+  // whole; asking for another would only draw it twice before the saver is idle.
   UpdateWindow(SaverWindow);
-  InvalidateRect(SaverWindow, nullptr, FALSE);
   MinuteRepaint minuteRepaint(LocalMinuteOfDay());
 
   for (;;) {

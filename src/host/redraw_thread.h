@@ -5,3 +5,7 @@
 #include <windows.h>
 
 DWORD WINAPI RedrawThread(LPVOID unused);
+
+// ScreenWidth and ScreenHeight from SaverWindow's rectangle: by the redraw
+// thread at its start, and by the main thread once the window is made.
+void MeasureSaverWindow();

@@ -5,7 +5,9 @@
 #include "host_state.h"
 #include "meridian_table.h"
 #include "paint_screen.h"
+#include "redraw_thread.h"
 #include "saver_window.h"
+#include "startup_marks.h"
 #include "verify_password.h"
 
 namespace {
@@ -42,6 +44,10 @@ HWND CreateSaverWindow(std::int32_t width, std::int32_t height, HWND parent) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW);
   }
   SaverWindow = window;
+  // The message loop may paint the window before the redraw thread has run
+  // and measured it; a paint of an unmeasured window would draw the picture
+  // at no size. So it is measured here too.
+  MeasureSaverWindow();
   return window;
 }
 
@@ -57,7 +63,9 @@ LRESULT CALLBACK SaverWindowProc(HWND, UINT message, WPARAM, LPARAM) {
       PostQuitMessage(0);
       return 0;
     case WM_PAINT:
+      MarkStartup(StartupStep::PaintStart);
       PaintScreen();
+      MarkStartup(StartupStep::FirstPaint);
       return 0;
     case WM_NCCREATE:
       return 1;

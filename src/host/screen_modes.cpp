@@ -8,6 +8,7 @@
 #include "redraw_thread.h"
 #include "saver_window.h"
 #include "screen_modes.h"
+#include "startup_marks.h"
 #include "unique_handle.h"
 
 bool StartRedrawThread() {
@@ -39,9 +40,12 @@ void RunFullScreen(RedrawThreadStarter startRedrawThread) {
   // Without a window, or without the thread that ends the loop, nothing would
   // ever end the message loop: the screen is given back instead.
   if (CreateSaverWindow(desktop.right - desktop.left, desktop.bottom - desktop.top, nullptr)) {
+    MarkStartup(StartupStep::SaverWindow);
     // The other monitors are covered too, until the loop ends.
     const CoverWindows covers;
+    MarkStartup(StartupStep::CoverWindows);
     if (startRedrawThread()) {
+      MarkStartup(StartupStep::RedrawThread);
       UINT scratch = 0;
       SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, 1, &scratch, 0);
       RunMessageLoop();

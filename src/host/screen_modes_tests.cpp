@@ -83,6 +83,37 @@ TEST(PreviewWithoutRedrawThread, EndsAndLeavesTheParentEmpty) {
   EXPECT_EQ(GetWindow(parent.get(), GW_CHILD), nullptr) << "the preview child stayed in its parent";
 }
 
+// What the paint would find when the redraw thread starts (the message loop,
+// which may paint first, runs only after that).
+struct SizeAtThreadStart {
+  std::int32_t Width = -1, Height = -1;
+  RECT Window{};
+} Seen;
+bool RecordSizeAndFail() {
+  Seen.Width = ScreenWidth;
+  Seen.Height = ScreenHeight;
+  GetWindowRect(SaverWindow, &Seen.Window);
+  return false;
+}
+
+TEST(ScreenModes, MeasureTheWindowBeforeAnythingCanPaintIt) {
+  for (const bool preview : {false, true}) {
+    SCOPED_TRACE(preview ? "preview" : "full screen");
+    ScreenWidth = 0;
+    ScreenHeight = 0;
+    Seen = {};
+    TestWindow parent;
+    Watchdog watchdog;
+    if (preview) RunPreviewIn(parent.get(), RecordSizeAndFail);
+    else RunFullScreen(RecordSizeAndFail);
+    EXPECT_FALSE(watchdog.Fired());
+    DropQuitMessage();
+    EXPECT_GT(Seen.Width, 0);
+    EXPECT_EQ(Seen.Width, Seen.Window.right - Seen.Window.left);
+    EXPECT_EQ(Seen.Height, Seen.Window.bottom - Seen.Window.top);
+  }
+}
+
 bool RedrawThreadStarted = false;
 bool ThreadMustNotStart() {
   RedrawThreadStarted = true;

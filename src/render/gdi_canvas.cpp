@@ -2,11 +2,10 @@
 // a failed step leaves the rest of the picture as drawn.
 #include "gdi_canvas.h"
 
-#include <usp10.h>
-
 #include <algorithm>
 #include <vector>
 
+#include "lazy_uniscribe.h"
 #include "unique_handle.h"
 #include "wide_text.h"
 
@@ -20,7 +19,8 @@ bool HasSurrogates(std::u16string_view text) {
 
 struct ScriptStringTraits {
   static SCRIPT_STRING_ANALYSIS Invalid() { return nullptr; }
-  static void Close(SCRIPT_STRING_ANALYSIS analysis) { ScriptStringFree(&analysis); }
+  // Only an analysis Uniscribe made is ever held, so it is loaded.
+  static void Close(SCRIPT_STRING_ANALYSIS analysis) { LoadUniscribe()->ScriptStringFree(&analysis); }
 };
 using UniqueScriptString = UniqueWin32<SCRIPT_STRING_ANALYSIS, ScriptStringTraits>;
 
@@ -30,10 +30,13 @@ using UniqueScriptString = UniqueWin32<SCRIPT_STRING_ANALYSIS, ScriptStringTrait
 // has it, or one box where none has. Nothing when it cannot analyse the text.
 UniqueScriptString AnalyseWhole(HDC dc, std::u16string_view text) {
   UniqueScriptString analysis;
+  const Uniscribe* uniscribe = LoadUniscribe();
+  if (!uniscribe) return {};
   // The glyph buffer size Uniscribe's documentation recommends.
   const int glyphs = Length(text) * 3 / 2 + 16;
-  if (FAILED(ScriptStringAnalyse(dc, WideView(text).data(), Length(text), glyphs, -1, SSA_GLYPHS | SSA_FALLBACK,
-                                 0, nullptr, nullptr, nullptr, nullptr, nullptr, analysis.put())))
+  if (FAILED(uniscribe->ScriptStringAnalyse(dc, WideView(text).data(), Length(text), glyphs, -1,
+                                            SSA_GLYPHS | SSA_FALLBACK, 0, nullptr, nullptr, nullptr, nullptr,
+                                            nullptr, analysis.put())))
     return {};
   return analysis;
 }
@@ -115,7 +118,7 @@ void GdiCanvas::LineTo(Point p) { ::LineTo(dc_, p.X, p.Y); }
 void GdiCanvas::Text(Point p, std::u16string_view text) {
   if (HasSurrogates(text)) {
     if (const UniqueScriptString whole = AnalyseWhole(dc_, text)) {
-      ScriptStringOut(whole.get(), p.X, p.Y, 0, nullptr, 0, 0, FALSE);
+      LoadUniscribe()->ScriptStringOut(whole.get(), p.X, p.Y, 0, nullptr, 0, 0, FALSE);
       return;
     }
   }
@@ -145,7 +148,7 @@ TextExtent GdiCanvas::MeasureText(std::u16string_view text) {
   TextExtent extent{size.cx, size.cy};
   if (HasSurrogates(text)) {
     if (const UniqueScriptString whole = AnalyseWhole(dc_, text)) {
-      if (const SIZE* drawn = ScriptString_pSize(whole.get())) extent.Width = drawn->cx;
+      if (const SIZE* drawn = LoadUniscribe()->ScriptString_pSize(whole.get())) extent.Width = drawn->cx;
     }
     return extent;
   }

@@ -25,7 +25,7 @@ inline constexpr char16_t PreviewCaption[] = u"Quellora";
 inline constexpr char16_t CloseHintRu[] = u"Закрыть - любая клавиша";
 inline constexpr char16_t CloseHintEn[] = u"Close - any key";
 inline constexpr char16_t TitleRu[] = u"БИОРИТМЫ КВЕЛЛОРА";
-inline constexpr char16_t TitleEn[] = u"BIORHYTHS OF QUELLORA";
+inline constexpr char16_t TitleEn[] = u"BIORHYTHMS OF QUELLORA";
 
 // The picture of layout's kind at the moment of clock.
 void PaintScreen(Canvas& canvas, const PictureLayout& layout, const ClockReading& clock);

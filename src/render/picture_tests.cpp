@@ -167,7 +167,7 @@ TEST(PaintScreen, ClockUsesTheSeparatorAndDateTheProgramsMonths) {
   for (bool rus : {false, true}) {
     in.Settings.Rus = rus;
     const auto ops = Paint(in);
-    const auto date = TextsSaying(ops, rus ? u"05 Сен 2020" : u"05 Sen 2020");
+    const auto date = TextsSaying(ops, rus ? u"05 Сен 2020" : u"05 Sep 2020");
     ASSERT_EQ(date.size(), 1u) << rus;
     // 11 units of 17 pixels, 35 high, its bottom 10 above the centre.
     EXPECT_EQ(At(date[0].Op), (Point{(1920 - 187) / 2, 540 - 35 - 10}));
@@ -200,7 +200,7 @@ TEST(PaintScreen, FrameTextsAtTheEdgesInGrey) {
   const int siteWidth = static_cast<int>(SiteCornerText.size()) * 10;
   EXPECT_EQ(At(frame[3].Op), (Point{1920 - siteWidth - 10, 1050}));
   EXPECT_NE(FormatOp(frame[3].Op).find("\"WWW.EXAMPLE.ORG/QUELLORA\""), std::string::npos);
-  EXPECT_EQ(FormatOp(frame[4].Op), "Text 855 10 \"BIORHYTHS OF QUELLORA\"");
+  EXPECT_EQ(FormatOp(frame[4].Op), "Text 850 10 \"BIORHYTHMS OF QUELLORA\"");
 
   // An empty name: the person text is the rest alone, beginning with ", ".
   in.Settings.Rus = true;

@@ -51,8 +51,8 @@ TEST(RecordingCanvas, MeasuresHalfTheFontHeightPerUnit) {
   EXPECT_EQ(c.MeasureText(u"*").Width, 8);  // the default font before any selection
   EXPECT_EQ(c.MeasureText(u"*").Height, DefaultFontHeight);
   c.SelectFont({15, false});
-  EXPECT_EQ(c.MeasureText(u"BIORHYTHS").Width, 63);
-  EXPECT_EQ(c.MeasureText(u"BIORHYTHS").Height, 15);
+  EXPECT_EQ(c.MeasureText(u"BIORHYTHMS").Width, 70);
+  EXPECT_EQ(c.MeasureText(u"BIORHYTHMS").Height, 15);
   c.SelectFont({60, false});
   EXPECT_EQ(c.MeasureText(u"09:40").Width, 150);
   EXPECT_EQ(c.MeasureText(u"").Width, 0);

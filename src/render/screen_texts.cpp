@@ -8,10 +8,9 @@ const std::array<std::u16string_view, 12> MonthAbbrRu = {
     u"Янв", u"Фев", u"Мар", u"Апр", u"Май", u"Июн",
     u"Июл", u"Авг", u"Сен", u"Окт", u"Ноя", u"Дек"};
 
-// "Sen" for September is how the saver has always written it.
 const std::array<std::u16string_view, 12> MonthAbbrEn = {
     u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
-    u"Jul", u"Aug", u"Sen", u"Oct", u"Nov", u"Dec"};
+    u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
 
 namespace {
 

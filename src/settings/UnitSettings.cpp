@@ -1,28 +1,24 @@
 // The settings dialog as a plain Win32 dialog: an empty in-memory template whose
-// controls are placed in pixels, a modal loop of its own, and the save on OK.
+// controls are placed in pixels at the display's scale (dialog_layout.h), a
+// modal loop of its own, and the save on OK.
 #include "UnitSettings.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <string_view>
 
+#include "dialog_dpi.h"
 #include "dialog_ids.h"
 #include "dialog_texts.h"
 #include "settings.h"
+#include "system_library.h"
 #include "wide_text.h"
 
 namespace {
 
-// Everything is laid out inside this border; the client area is the controls'
-// extent (300 x 385) plus the border on every side.
-constexpr int Border = 10;
-constexpr int ClientWidth = 300 + 2 * Border;
-constexpr int ClientHeight = 385 + 2 * Border;
-constexpr int GroupLeft = 0;
-constexpr int GroupTop = 140;
-constexpr int LabelHeight = 16;
 constexpr COLORREF LinkColour = RGB(0, 0, 128);
 
 constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -45,9 +41,9 @@ std::u16string WindowText(HWND window) {
   return Utf16String(text);
 }
 
-UniqueFont MakeFont(bool underline) {
+UniqueFont MakeFont(int dpi, bool underline) {
   LOGFONTW description{};
-  description.lfHeight = -13;  // character height of 13 pixels
+  description.lfHeight = -DialogFontHeight(dpi);  // a character height of 13 pixels at 96 DPI
   description.lfWeight = FW_NORMAL;
   description.lfUnderline = underline ? TRUE : FALSE;
   description.lfCharSet = DEFAULT_CHARSET;
@@ -99,14 +95,50 @@ bool SameTimeOfDay(const SYSTEMTIME& a, const SYSTEMTIME& b) {
 
 bool IsChecked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+// The common controls of the program's manifest (version 6, which a search of
+// the system folder alone would pass by), with the pickers' classes registered.
+UniqueModule LoadCommonControls() {
+  UniqueModule module{LoadLibraryW(L"comctl32.dll")};
+  if (!module) return module;
+  if (const auto init = GetEntry<decltype(&::InitCommonControlsEx)>(module.get(), "InitCommonControlsEx")) {
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
+    init(&classes);
+  }
+  return module;
+}
+
+// Measures the dialog's texts on a context of its window, in its two fonts.
+class TextMeter {
+ public:
+  TextMeter(HWND window, HFONT font, HFONT linkFont)
+      : dc_(GetWindowDc(window)), linkFont_(linkFont), selection_(SelectInto(dc_.get(), font)) {}
+
+  int Width(std::u16string_view text, bool link) {
+    const UniqueSelection linkSelection = link ? SelectInto(dc_.get(), linkFont_) : UniqueSelection{};
+    const std::wstring_view wide = WideView(text);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc_.get(), wide.data(), static_cast<int>(wide.size()), &extent);
+    return extent.cx;
+  }
+  int LineHeight() const {
+    TEXTMETRICW metrics{};
+    return GetTextMetricsW(dc_.get(), &metrics) ? metrics.tmHeight : 0;
+  }
+
+ private:
+  UniqueWindowDc dc_;
+  HFONT linkFont_;
+  UniqueSelection selection_;
+};
+
 }  // namespace
 
-TFormSettings::TFormSettings() : Font(MakeFont(false)), LinkFont(MakeFont(true)) {
-  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&classes);
-
+TFormSettings::TFormSettings() : CommonControls(LoadCommonControls()) {
   EmptyDialogTemplate dialog{};
   dialog.Header.style = FormStyle;
+  // Windows 10 tells a dialog made this way of its monitor's DPI, and of a
+  // move to a monitor of another.
+  const PerMonitorDpiScope perMonitor;
   // WM_INITDIALOG takes ownership of the window and creates the controls.
   CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.Header, nullptr, DialogProc,
                              reinterpret_cast<LPARAM>(this));
@@ -117,6 +149,8 @@ INT_PTR CALLBACK TFormSettings::DialogProc(HWND window, UINT message, WPARAM wPa
     auto* form = reinterpret_cast<TFormSettings*>(lParam);
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     form->FormSettings = UniqueWindow{window};
+    KeepOwnDpiLayout(window);
+    form->Dpi = DpiOfWindow(window);
     form->CreateControls();
     return FALSE;  // focus is given when the dialog is shown
   }
@@ -155,6 +189,10 @@ INT_PTR TFormSettings::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_DPICHANGED:
+      return OnDpiChanged(wParam, lParam);
+    case WmGetDpiScaledSize:
+      return OnGetDpiScaledSize(wParam, lParam);
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == LabelSite && LOWORD(lParam) == HTCLIENT) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -167,79 +205,129 @@ INT_PTR TFormSettings::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   }
 }
 
-HWND TFormSettings::AddControl(const wchar_t* windowClass, int id, DWORD style, DWORD exStyle, int left,
-                               int top, int width, int height, HFONT font) {
-  HWND control = CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | style, Border + left,
-                                 Border + top, width, height, FormSettings.get(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                 nullptr);
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return control;
+HWND TFormSettings::AddControl(const wchar_t* windowClass, int id, DWORD style, DWORD exStyle) {
+  // Placed, sized and given its font by ApplyLayout and MakeFonts.
+  return CreateWindowExW(exStyle, windowClass, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, FormSettings.get(),
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
 void TFormSettings::CreateControls() {
-  HWND form = FormSettings.get();
-  SendMessageW(form, WM_SETFONT, reinterpret_cast<WPARAM>(Font.get()), FALSE);
-  RECT frame{0, 0, ClientWidth, ClientHeight};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(form, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(form, GWL_EXSTYLE)));
-  SetWindowPos(form, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-
   // Creation order is the tab order: English, name, date, time, OK, the group
   // box (which never takes the focus) and the star box last. Labels take no
   // focus and stand just before the field they name.
   const DWORD label = SS_LEFT | SS_NOPREFIX;
   const DWORD checkBox = BS_AUTOCHECKBOX | BS_LEFTTEXT | WS_TABSTOP;
-  HFONT font = Font.get();
-  CheckBoxEnglish = AddControl(WC_BUTTONW, IdCheckBoxEnglish, checkBox, 0, 0, 0, 117, 17, font);
+  CheckBoxEnglish = AddControl(WC_BUTTONW, IdCheckBoxEnglish, checkBox, 0);
   SetText(CheckBoxEnglish, EnglishCheckText);
-  LabelUser = AddControl(WC_STATICW, IdLabelUser, label, 0, 0, 55, 26, LabelHeight, font);
-  EditUser = AddControl(WC_EDITW, IdEditUser, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 100, 50, 200, 24,
-                        font);
+  LabelUser = AddControl(WC_STATICW, IdLabelUser, label, 0);
+  EditUser = AddControl(WC_EDITW, IdEditUser, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
   SendMessageW(EditUser, EM_SETLIMITTEXT, UserNameTypingLimit, 0);
-  LabelDate = AddControl(WC_STATICW, IdLabelDate, label, 0, 0, 85, 26, LabelHeight, font);
-  DateTimePickerDate = AddControl(DATETIMEPICK_CLASSW, IdDateTimePickerDate, DTS_SHORTDATEFORMAT | WS_TABSTOP, 0,
-                                  100, 80, 200, 24, font);
+  LabelDate = AddControl(WC_STATICW, IdLabelDate, label, 0);
+  DateTimePickerDate = AddControl(DATETIMEPICK_CLASSW, IdDateTimePickerDate, DTS_SHORTDATEFORMAT | WS_TABSTOP, 0);
   SendMessageW(DateTimePickerDate, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"dd.MM.yyyy"));
-  LabelTime = AddControl(WC_STATICW, IdLabelTime, label, 0, 0, 115, 29, LabelHeight, font);
-  DateTimePickerTime = AddControl(DATETIMEPICK_CLASSW, IdDateTimePickerTime, DTS_TIMEFORMAT | WS_TABSTOP, 0,
-                                  100, 110, 200, 24, font);
+  LabelTime = AddControl(WC_STATICW, IdLabelTime, label, 0);
+  DateTimePickerTime = AddControl(DATETIMEPICK_CLASSW, IdDateTimePickerTime, DTS_TIMEFORMAT | WS_TABSTOP, 0);
   SendMessageW(DateTimePickerTime, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm"));
-  BitBtnOk = AddControl(WC_BUTTONW, IdBitBtnOk, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 220, 360, 80, 25, font);
+  BitBtnOk = AddControl(WC_BUTTONW, IdBitBtnOk, BS_DEFPUSHBUTTON | WS_TABSTOP, 0);
   SetText(BitBtnOk, OkText);
-  GroupBoxAbout = AddControl(WC_BUTTONW, IdGroupBoxAbout, BS_GROUPBOX, 0, GroupLeft, GroupTop, 300, 205, font);
-
-  const auto inGroup = [&](int id, int left, int top, int width, DWORD style, HFONT labelFont) {
-    return AddControl(WC_STATICW, id, style, 0, GroupLeft + left, GroupTop + top, width, LabelHeight, labelFont);
-  };
-  LabelCopyright = inGroup(IdLabelCopyright, 10, 25, 54, label, font);
-  LabelCreator = inGroup(IdLabelCreator, 10, 50, 43, label, font);
-  LabelProgrammer = inGroup(IdLabelProgrammer, 10, 75, 72, label, font);
-  LabelWare = inGroup(IdLabelWare, 10, 100, 31, label, font);
-  LabelVersion = inGroup(IdLabelVersion, 10, 125, 40, label, font);
-  SetLabelText(LabelVersion, VersionText);
-  Label9 = inGroup(IdLabel9, 10, 150, 124, label, font);
-  SetLabelText(Label9, ContactEmail);
-  LabelSite = inGroup(IdLabelSite, 9, 175, 152, label | SS_NOTIFY, LinkFont.get());
-  SetLabelText(LabelSite, SiteBase);
-
-  CheckBoxStar = AddControl(WC_BUTTONW, IdCheckBoxStar, checkBox, 0, 0, 25, 117, 17, font);
+  GroupBoxAbout = AddControl(WC_BUTTONW, IdGroupBoxAbout, BS_GROUPBOX, 0);
+  LabelCopyright = AddControl(WC_STATICW, IdLabelCopyright, label, 0);
+  LabelCreator = AddControl(WC_STATICW, IdLabelCreator, label, 0);
+  LabelProgrammer = AddControl(WC_STATICW, IdLabelProgrammer, label, 0);
+  LabelWare = AddControl(WC_STATICW, IdLabelWare, label, 0);
+  LabelVersion = AddControl(WC_STATICW, IdLabelVersion, label, 0);
+  SetText(LabelVersion, LabelText(DialogControl::LabelVersion, false));
+  Label9 = AddControl(WC_STATICW, IdLabel9, label, 0);
+  SetText(Label9, LabelText(DialogControl::Label9, false));
+  LabelSite = AddControl(WC_STATICW, IdLabelSite, label | SS_NOTIFY, 0);
+  SetText(LabelSite, LabelText(DialogControl::LabelSite, false));
+  CheckBoxStar = AddControl(WC_BUTTONW, IdCheckBoxStar, checkBox, 0);
+  MakeFonts();
+  ApplyLayout();
 }
 
-void TFormSettings::SetLabelText(HWND label, std::u16string_view text) {
-  SetText(label, text);
-  // Labels take the width of their text in their own font; their height stays
-  // the line height of Tahoma 13 at 96 pixels per inch, whatever the font
-  // rasteriser reports.
-  const std::wstring_view wide = WideView(text);
-  const auto labelFont = reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0));
-  const UniqueWindowDc dc = GetWindowDc(label);
-  const UniqueSelection font = SelectInto(dc.get(), labelFont);
-  SIZE extent{};
-  GetTextExtentPoint32W(dc.get(), wide.data(), static_cast<int>(wide.size()), &extent);
-  SetWindowPos(label, nullptr, 0, 0, extent.cx, LabelHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(FormSettings.get(), nullptr, TRUE);
+HWND TFormSettings::Control(DialogControl control) const {
+  switch (control) {
+    case DialogControl::CheckBoxEnglish: return CheckBoxEnglish;
+    case DialogControl::CheckBoxStar: return CheckBoxStar;
+    case DialogControl::LabelUser: return LabelUser;
+    case DialogControl::EditUser: return EditUser;
+    case DialogControl::LabelDate: return LabelDate;
+    case DialogControl::DateTimePickerDate: return DateTimePickerDate;
+    case DialogControl::LabelTime: return LabelTime;
+    case DialogControl::DateTimePickerTime: return DateTimePickerTime;
+    case DialogControl::GroupBoxAbout: return GroupBoxAbout;
+    case DialogControl::LabelCopyright: return LabelCopyright;
+    case DialogControl::LabelCreator: return LabelCreator;
+    case DialogControl::LabelProgrammer: return LabelProgrammer;
+    case DialogControl::LabelWare: return LabelWare;
+    case DialogControl::LabelVersion: return LabelVersion;
+    case DialogControl::Label9: return Label9;
+    case DialogControl::LabelSite: return LabelSite;
+    case DialogControl::BitBtnOk: return BitBtnOk;
+  }
+  return nullptr;
+}
+
+void TFormSettings::MakeFonts() {
+  UniqueFont font = MakeFont(Dpi, false);
+  UniqueFont linkFont = MakeFont(Dpi, true);
+  // A control draws with the font it was handed: the new ones go in before the
+  // old ones are deleted.
+  SendMessageW(FormSettings.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  for (std::size_t i = 0; i < DialogControlCount; ++i) {
+    const auto control = static_cast<DialogControl>(i);
+    const HFONT own = control == DialogControl::LabelSite ? linkFont.get() : font.get();
+    SendMessageW(Control(control), WM_SETFONT, reinterpret_cast<WPARAM>(own), FALSE);
+  }
+  Font = std::move(font);
+  LinkFont = std::move(linkFont);
+}
+
+void TFormSettings::ApplyLayout() {
+  HWND form = FormSettings.get();
+  TextMeter meter(form, Font.get(), LinkFont.get());
+  const DialogTextMeasure measure{[&meter](std::u16string_view text, bool link) { return meter.Width(text, link); },
+                                  meter.LineHeight()};
+  const DialogLayout layout = LayOutDialog(Dpi, IsChecked(CheckBoxEnglish), measure);
+  for (std::size_t i = 0; i < DialogControlCount; ++i) {
+    const ControlPlace& place = layout.Places[i];
+    SetWindowPos(Control(static_cast<DialogControl>(i)), nullptr, place.Left, place.Top, place.Width, place.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SIZE frame = FrameForClient(form, layout.ClientWidth, layout.ClientHeight, Dpi);
+  SetWindowPos(form, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A system that draws the caption at another scale than the dialog's (one
+  // without per-monitor frames) leaves another client area: made up for here.
+  RECT client{};
+  GetClientRect(form, &client);
+  if (client.right != layout.ClientWidth || client.bottom != layout.ClientHeight) {
+    frame.cx += layout.ClientWidth - client.right;
+    frame.cy += layout.ClientHeight - client.bottom;
+    SetWindowPos(form, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(form, nullptr, TRUE);
+}
+
+// Windows asks the size at the new DPI before it moves the dialog to a monitor
+// of that DPI, so that the place it suggests then fits the dialog as it will be.
+INT_PTR TFormSettings::OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam) {
+  const int dpi = static_cast<int>(wParam);
+  const DialogSize client = DialogClientSize(dpi);
+  *reinterpret_cast<SIZE*>(lParam) = FrameForClient(FormSettings.get(), client.Width, client.Height, dpi);
+  SetWindowLongPtrW(FormSettings.get(), DWLP_MSGRESULT, TRUE);
+  return TRUE;
+}
+
+INT_PTR TFormSettings::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+  Dpi = HIWORD(wParam);
+  MakeFonts();
+  const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(FormSettings.get(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+               suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyLayout();
+  SetWindowLongPtrW(FormSettings.get(), DWLP_MSGRESULT, 0);
+  return TRUE;
 }
 
 void TFormSettings::SetCheck(HWND box, bool checked) {
@@ -265,12 +353,17 @@ void TFormSettings::SetParam(bool ARus, bool AStar, const std::u16string& AUser,
   DateChanged = TimeChanged = false;
 
   FormShow();
-  RECT frame{};
-  GetWindowRect(form, &frame);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  SetWindowPos(form, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  {
+    // Measured in the dialog's own pixels. Centred on the screen; one larger
+    // than the screen keeps its caption on it, where it can be moved.
+    const PerMonitorDpiScope perMonitor;
+    RECT frame{};
+    GetWindowRect(form, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(form, nullptr, std::max((GetSystemMetrics(SM_CXSCREEN) - width) / 2, 0),
+                 std::max((GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
   ShowWindow(form, SW_SHOW);
   SetForegroundWindow(form);
   SetFocus(CheckBoxEnglish);
@@ -330,17 +423,21 @@ void TFormSettings::CheckBoxEnglishClick() {
   const bool english = IsChecked(CheckBoxEnglish);
   SetText(FormSettings.get(), LanguageText(DialogText::Title, english));
   SetText(CheckBoxStar, LanguageText(DialogText::CheckBoxStar, english));
-  SetLabelText(LabelUser, LanguageText(DialogText::LabelUser, english));
-  SetLabelText(LabelDate, LanguageText(DialogText::LabelDate, english));
-  SetLabelText(LabelTime, LanguageText(DialogText::LabelTime, english));
+  SetText(LabelUser, LanguageText(DialogText::LabelUser, english));
+  SetText(LabelDate, LanguageText(DialogText::LabelDate, english));
+  SetText(LabelTime, LanguageText(DialogText::LabelTime, english));
   SetText(GroupBoxAbout, LanguageText(DialogText::GroupBoxAbout, english));
-  SetLabelText(LabelCopyright, LanguageText(DialogText::LabelCopyright, english));
-  SetLabelText(LabelCreator, LanguageText(DialogText::LabelCreator, english));
-  SetLabelText(LabelProgrammer, LanguageText(DialogText::LabelProgrammer, english));
-  SetLabelText(LabelWare, LanguageText(DialogText::LabelWare, english));
+  SetText(LabelCopyright, LanguageText(DialogText::LabelCopyright, english));
+  SetText(LabelCreator, LanguageText(DialogText::LabelCreator, english));
+  SetText(LabelProgrammer, LanguageText(DialogText::LabelProgrammer, english));
+  SetText(LabelWare, LanguageText(DialogText::LabelWare, english));
+  ApplyLayout();  // the labels take the width of their new texts
 }
 
 void TFormSettings::LabelSiteClick() {
+  if (!Shell) Shell = LoadSystemLibrary(L"shell32.dll");
+  const auto execute = Shell ? GetEntry<decltype(&::ShellExecuteW)>(Shell.get(), "ShellExecuteW") : nullptr;
+  if (!execute) return;  // no shell to open the page with: nothing happens, as when the page cannot be opened
   const std::wstring address = WideString(SiteAddress(IsChecked(CheckBoxEnglish)));
-  ShellExecuteW(FormSettings.get(), L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
+  execute(FormSettings.get(), L"open", address.c_str(), nullptr, nullptr, SW_SHOW);
 }

@@ -1,12 +1,14 @@
 // The settings dialog: shows the four settings, switches its own texts between
 // Russian and English with its English check box, opens the web page, and
-// stores the settings when the user confirms with OK.
+// stores the settings when the user confirms with OK. It is drawn at the scale
+// of the display it is on, and follows a move to a display of another scale.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "dialog_layout.h"
 #include "dialog_texts.h"
 #include "tdatetime.h"
 #include "unique_handle.h"
@@ -28,10 +30,15 @@ class TFormSettings {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
-  HWND AddControl(const wchar_t* windowClass, int id, DWORD style, DWORD exStyle, int left, int top,
-                  int width, int height, HFONT font);
+  HWND AddControl(const wchar_t* windowClass, int id, DWORD style, DWORD exStyle);
+  HWND Control(DialogControl control) const;
+  // The fonts at Dpi, handed to every control before the old ones go.
+  void MakeFonts();
+  // Places every control, and sizes the dialog, for Dpi and the language shown.
+  void ApplyLayout();
+  INT_PTR OnDpiChanged(WPARAM wParam, LPARAM lParam);
+  INT_PTR OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam);
   void SetCheck(HWND box, bool checked);
-  void SetLabelText(HWND label, std::u16string_view text);
   void TryClose(int modalResult);
   bool SaveEntries();
 
@@ -50,6 +57,12 @@ class TFormSettings {
   bool DateChanged = false;
   bool TimeChanged = false;
 
+  // Loaded for the dialog alone, not at every start of the saver: the common
+  // controls (the pickers) and, on the first click of the link, the shell.
+  // Declared before the window, so they outlive it.
+  UniqueModule CommonControls;
+  UniqueModule Shell;
+  int Dpi = 96;
   UniqueFont Font;
   UniqueFont LinkFont;
   UniqueWindow FormSettings;

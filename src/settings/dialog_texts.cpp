@@ -5,7 +5,7 @@
 const std::array<TextPair, DialogTextCount> LanguageTexts = {{
     {u"Settings", u"Настройки"},
     {u"Star", u"Звезды"},
-    {u"User", u"Пользоваетель"},
+    {u"User", u"Пользователь"},
     {u"Day of birth", u"День рождения"},
     {u"Time of birth", u"Время рождения"},
     {u"About", u"О программе"},

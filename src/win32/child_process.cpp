@@ -2,13 +2,13 @@
 #include "child_process.h"
 
 bool ChildProcess::Start(const std::wstring& program, const std::wstring& arguments,
-                         const std::wstring& folder) {
+                         const std::wstring& folder, DWORD creationFlags) {
   End();
   std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info))
     return false;
   process_ = UniqueHandle{info.hProcess};

@@ -13,10 +13,11 @@ class ChildProcess {
  public:
   ChildProcess() = default;
   // Starts `program` with `arguments` (quoted program path first), in `folder`
-  // or the caller's current folder when it is empty; false when it cannot start.
-  // A child this owner still runs is ended first.
+  // or the caller's current folder when it is empty, with the given process
+  // creation flags; false when it cannot start. A child this owner still runs
+  // is ended first.
   bool Start(const std::wstring& program, const std::wstring& arguments,
-             const std::wstring& folder = {});
+             const std::wstring& folder = {}, DWORD creationFlags = 0);
   ~ChildProcess() { End(); }
   ChildProcess(ChildProcess&& other) noexcept
       : process_(std::move(other.process_)), id_(std::exchange(other.id_, 0)) {}

@@ -1,10 +1,14 @@
 // Measures GUI programs under Wine from outside: the time from starting the
 // process to its first idle message loop (its first paint is then done), and
-// optionally the processor time it uses over a stretch of running.
+// optionally the processor time it uses over a stretch of running; or where
+// the saver's start-up goes, step by step.
 //   startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...
+//   startup_probe --steps RUNS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...
 // Several programs are started in turn, one run of each per round, so that a
 // slow spell of the machine falls on all of them alike. Prints one line per
-// run and each program's median; ends each child it started itself.
+// run and each program's median; ends each child it started itself. With
+// --steps each program runs as the probe's debuggee (see startup_steps.h) and
+// the probe prints each step's median; it fails when a step is missing.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,6 +18,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "startup_steps.h"
 #include "window_search.h"
 #include "wine_path.h"
 
@@ -82,17 +87,30 @@ bool MeasureOnce(Subject& subject, int run, int cpuSeconds, double frequency) {
   return true;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  if (argc < 4) {
-    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n");
-    return 2;
+// Each subject's start-up step by step, RUNS rounds in turn.
+int WatchSteps(int runs, std::vector<Subject>& subjects, double frequency) {
+  std::vector<std::vector<WatchedStart>> starts(subjects.size());
+  for (int run = 1; run <= runs; ++run) {
+    for (std::size_t i = 0; i < subjects.size(); ++i) {
+      ChildProcess child;
+      WatchedStart start;
+      const bool watched = WatchStart(child, subjects[i].program, subjects[i].arguments, frequency, start);
+      AskToEnd(child);
+      if (!watched) return 1;
+      std::wprintf(L"%ls run %d: first paint done after %.1f ms (watched)\n", subjects[i].program.c_str(), run,
+                   start.Steps.empty() ? 0.0 : start.Steps.back().At);
+      starts[i].push_back(std::move(start));
+    }
   }
-  const int runs = _wtoi(argv[1]);
-  const int cpuSeconds = _wtoi(argv[2]);
+  bool complete = true;
+  for (std::size_t i = 0; i < subjects.size(); ++i) complete = PrintSteps(subjects[i].program, starts[i]) && complete;
+  return complete ? 0 : 1;
+}
+
+// The programs after the first `first` arguments: PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...
+std::vector<Subject> Subjects(int first, int argc, wchar_t** argv) {
   std::vector<Subject> subjects;
-  for (int i = 3; i < argc; ++i) {
+  for (int i = first; i < argc; ++i) {
     if (std::wcscmp(argv[i], L"--") == 0) continue;
     // A Unix path (as CTest passes it) lies on Wine's drive Z:.
     Subject subject;
@@ -103,9 +121,26 @@ int wmain(int argc, wchar_t** argv) {
     }
     subjects.push_back(std::move(subject));
   }
+  return subjects;
+}
 
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const bool steps = argc >= 2 && std::wcscmp(argv[1], L"--steps") == 0;
+  if (argc < 4) {
+    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n"
+                          L"       startup_probe --steps RUNS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n");
+    return 2;
+  }
+  // The programs follow RUNS CPU_SECONDS, or --steps RUNS: from the fourth argument on.
+  const int runs = _wtoi(argv[steps ? 2 : 1]);
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
+  std::vector<Subject> subjects = Subjects(3, argc, argv);
+  if (steps) return WatchSteps(runs, subjects, static_cast<double>(frequency.QuadPart));
+
+  const int cpuSeconds = _wtoi(argv[2]);
   for (int run = 1; run <= runs; ++run) {
     for (Subject& subject : subjects) {
       if (!MeasureOnce(subject, run, cpuSeconds, static_cast<double>(frequency.QuadPart))) return 1;

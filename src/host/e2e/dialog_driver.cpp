@@ -106,6 +106,34 @@ void MakeSettingsKeyReadOnly() {
   SetKeyAccess(key.get(), KEY_READ);
 }
 
+namespace {
+
+constexpr wchar_t DesktopKey[] = L"Control Panel\\Desktop";
+
+}  // namespace
+
+SystemDpi::SystemDpi(DWORD dpi) {
+  DWORD value = 0, size = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, DesktopKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+      ERROR_SUCCESS)
+    previous_ = value;
+  RegSetKeyValueW(HKEY_CURRENT_USER, DesktopKey, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+}
+
+SystemDpi::~SystemDpi() {
+  if (previous_) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, DesktopKey, L"LogPixels", REG_DWORD, &*previous_, sizeof *previous_);
+  } else {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, DesktopKey, L"LogPixels");
+  }
+}
+
+void MakeProcessDpiAware() {
+  using SetContext = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+  const auto set = GetEntry<SetContext>(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext");
+  if (!set || !set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE)) SetProcessDPIAware();
+}
+
 void DrawOwnFrames(const std::wstring& programPath) {
   const std::wstring name = programPath.substr(programPath.find_last_of(L"\\/") + 1);
   const std::wstring key = L"Software\\Wine\\AppDefaults\\" + name + L"\\X11 Driver";
@@ -153,16 +181,25 @@ bool DialogRun::Running() const {
   return process_.Running();
 }
 
-// The picker messages carry a pointer, so the value goes through memory of the
-// dialog's own process. The dialog reads its pickers only when OK is pressed, so
-// the change notice a picker sends after a user's edit is not needed.
-bool DialogRun::SetPicker(int id, const SYSTEMTIME& value) {
-  void* remote = VirtualAllocEx(process_.Handle(), nullptr, sizeof value, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  if (!remote) return false;
-  bool done = WriteProcessMemory(process_.Handle(), remote, &value, sizeof value, nullptr) &&
-              SendMessageW(Item(id), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(remote));
+// A message that carries a pointer is not carried over to another process:
+// the value goes through memory of the dialog's own.
+LRESULT DialogRun::SendWithMemory(HWND window, UINT message, WPARAM wParam, void* value, SIZE_T size) {
+  void* remote = VirtualAllocEx(process_.Handle(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remote) return 0;
+  LRESULT result = 0;
+  if (WriteProcessMemory(process_.Handle(), remote, value, size, nullptr)) {
+    result = SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process_.Handle(), remote, value, size, nullptr);
+  }
   VirtualFreeEx(process_.Handle(), remote, 0, MEM_RELEASE);
-  return done;
+  return result;
+}
+
+// The dialog reads its pickers only when OK is pressed, so the change notice a
+// picker sends after a user's edit is not needed.
+bool DialogRun::SetPicker(int id, const SYSTEMTIME& value) {
+  SYSTEMTIME copy = value;
+  return SendWithValue(Item(id), DTM_SETSYSTEMTIME, GDT_VALID, copy) != 0;
 }
 
 HWND DialogRun::FocusedControl() const {

@@ -31,6 +31,24 @@ void StoreDword(const wchar_t* name, DWORD value);
 void StoreText(const wchar_t* name, const std::wstring& text);
 void MakeSettingsKeyReadOnly();
 
+// The display's scale for the programs started from now on (the prefix's
+// LogPixels, which a program reads when it starts); the value before comes
+// back when the object goes.
+class SystemDpi {
+ public:
+  explicit SystemDpi(DWORD dpi);
+  ~SystemDpi();
+  SystemDpi(const SystemDpi&) = delete;
+  SystemDpi& operator=(const SystemDpi&) = delete;
+
+ private:
+  std::optional<DWORD> previous_;
+};
+
+// This process sees every window's pixels as they are, whatever the scale the
+// window is drawn at (per-monitor DPI awareness where the system has it).
+void MakeProcessDpiAware();
+
 // Xvfb runs no window manager, so a caption bar (with its close button) exists
 // only where Wine draws the frames itself: asks it to for the program of this
 // file name.
@@ -58,11 +76,18 @@ class DialogRun {
 
   // Sets a date/time picker as if the user had picked the value.
   bool SetPicker(int id, const SYSTEMTIME& value);
+  // Sends a message whose lParam points to `value`, through memory of the
+  // dialog's own process; `value` gets what the window left there.
+  template <typename Value>
+  LRESULT SendWithValue(HWND window, UINT message, WPARAM wParam, Value& value) {
+    return SendWithMemory(window, message, wParam, &value, sizeof value);
+  }
   // The control that has the keyboard focus in the dialog's thread.
   HWND FocusedControl() const;
 
  private:
   HWND FindWindowOfProcess(const std::wstring* title, HWND besides) const;
+  LRESULT SendWithMemory(HWND window, UINT message, WPARAM wParam, void* value, SIZE_T size);
 
   ChildProcess process_;
   HWND dialog_ = nullptr;

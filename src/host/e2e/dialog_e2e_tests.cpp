@@ -1,13 +1,10 @@
 // End-to-end tests of the settings dialog: the real program is started, its
 // dialog found and worked like a user would, and the registry checked after.
-//   dialog_e2e PROGRAM ARGUMENTS LANGUAGE LINK_RECORDER
-// LANGUAGE is ru or en, the system's; LINK_RECORDER stands in for the browser.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <optional>
@@ -15,17 +12,11 @@
 
 #include "dialog_driver.h"
 #include "dialog_ids.h"
+#include "dialog_suite.h"
 #include "quellora_version.h"
 #include "test_text.h"
-#include "wine_path.h"
-#include "unique_handle.h"
 
 namespace {
-
-std::wstring Program;
-std::wstring Arguments;
-std::wstring LinkRecorder;
-bool RussianSystem = false;
 
 // The birth text of 15 March 1985, 09:05:SS in the system's regional formats
 // (Russian: dd.MM.yyyy, 24 hours; U.S.: M/d/yyyy, 12 hours), with or without
@@ -62,14 +53,6 @@ std::map<int, std::wstring> AllTexts(const DialogRun& run) {
   return texts;
 }
 
-// Closes the dialog with the system menu's Close and expects the process to end.
-void CloseAndWait(DialogRun& run) {
-  PostMessageW(run.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  DWORD code = 99;
-  ASSERT_TRUE(run.WaitForExit(ExitWaitMs, &code));
-  EXPECT_EQ(code, 0u);
-}
-
 void PressOkAndWait(DialogRun& run) {
   PostMessageW(run.Item(IdBitBtnOk), BM_CLICK, 0, 0);
   DWORD code = 99;
@@ -91,21 +74,6 @@ void ReplaceText(HWND edit, const std::wstring& text) {
   Type(edit, L"\b");
   Type(edit, text);
 }
-
-class DialogTest : public testing::Test {
- protected:
-  void SetUp() override { RemoveSettingsKey(); }
-  void TearDown() override { RemoveSettingsKey(); }
-
-  // Starts the program and waits for its dialog.
-  std::unique_ptr<DialogRun> Open(const std::wstring& program = Program,
-                                  const std::wstring& arguments = Arguments) {
-    auto run = std::make_unique<DialogRun>(program, arguments);
-    EXPECT_TRUE(run->Started()) << Narrow(program);
-    EXPECT_TRUE(run->WaitForDialog()) << "no dialog within " << WindowWaitMs << " ms";
-    return run;
-  }
-};
 
 TEST_F(DialogTest, FirstRunShowsTheDefaults) {
   ASSERT_FALSE(SettingsKeyExists());
@@ -135,7 +103,7 @@ TEST_F(DialogTest, EnglishBoxSwitchesExactlyTheTenTextsBothWays) {
   const std::map<int, std::array<std::wstring, 2>> switched = {
       {0, {L"Настройки", L"Settings"}},
       {IdCheckBoxStar, {L"Звезды", L"Star"}},
-      {IdLabelUser, {L"Пользоваетель", L"User"}},
+      {IdLabelUser, {L"Пользователь", L"User"}},
       {IdLabelDate, {L"День рождения", L"Day of birth"}},
       {IdLabelTime, {L"Время рождения", L"Time of birth"}},
       {IdGroupBoxAbout, {L"О программе", L"About"}},
@@ -403,60 +371,12 @@ TEST_F(DialogTest, LinkOpensTheSiteInTheLanguageShown) {
   EXPECT_FALSE(ReadStoredValues().Birth);
 }
 
-// Positions in the client area: the tabled place plus the 10-pixel border.
+// Tab order and frame (the places at each scale: dialog_layout_e2e_tests.cpp).
 // A window handle after the letter is not used: /c:1234 opens the same dialog.
-TEST_F(DialogTest, LayoutTabOrderAndFrame) {
+TEST_F(DialogTest, TabOrderAndFrame) {
   auto run = Open(Program, L"/c:1234");
   HWND dialog = run->Dialog();
   ASSERT_TRUE(dialog);
-  RECT client{};
-  GetClientRect(dialog, &client);
-  EXPECT_EQ(client.right, 320);
-  EXPECT_EQ(client.bottom, 405);
-
-  const struct {
-    int id, left, top, width, height;
-  } fixed[] = {
-      {IdCheckBoxEnglish, 10, 10, 117, 17}, {IdCheckBoxStar, 10, 35, 117, 17},
-      {IdEditUser, 110, 60, 200, 24},       {IdDateTimePickerDate, 110, 90, 200, 24},
-      {IdDateTimePickerTime, 110, 120, 200, 24}, {IdGroupBoxAbout, 10, 150, 300, 205},
-      {IdBitBtnOk, 230, 370, 80, 25},
-  };
-  for (const auto& c : fixed) {
-    SCOPED_TRACE(c.id);
-    const RECT place = PlaceOf(run->Item(c.id));
-    EXPECT_EQ(place.left, c.left);
-    EXPECT_EQ(place.top, c.top);
-    EXPECT_EQ(place.right - place.left, c.width);
-    EXPECT_EQ(place.bottom - place.top, c.height);
-  }
-
-  // Labels take the width of their text in Tahoma 13 (underlined for the link)
-  // and its height.
-  const UniqueWindowDc dc = GetWindowDc(nullptr);
-  const struct {
-    int id, left, top;
-    bool underline;
-  } labels[] = {
-      {IdLabelUser, 10, 65, false},       {IdLabelDate, 10, 95, false},      {IdLabelTime, 10, 125, false},
-      {IdLabelCopyright, 20, 175, false}, {IdLabelCreator, 20, 200, false},  {IdLabelProgrammer, 20, 225, false},
-      {IdLabelWare, 20, 250, false},      {IdLabelVersion, 20, 275, false},  {IdLabel9, 20, 300, false},
-      {IdLabelSite, 19, 325, true},
-  };
-  for (const auto& c : labels) {
-    SCOPED_TRACE(c.id);
-    const UniqueFont font(CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, c.underline, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                                      0, L"Tahoma"));
-    const UniqueSelection selection = SelectInto(dc.get(), font.get());
-    const std::wstring text = TextOf(run->Item(c.id));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    const RECT place = PlaceOf(run->Item(c.id));
-    EXPECT_EQ(place.left, c.left);
-    EXPECT_EQ(place.top, c.top);
-    EXPECT_EQ(place.right - place.left, extent.cx);
-    EXPECT_EQ(place.bottom - place.top, 16);
-  }
 
   // The focus starts on the English box; Tab walks English, name, date, time,
   // OK, star, and round again.
@@ -488,18 +408,3 @@ TEST_F(DialogTest, LayoutTabOrderAndFrame) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  if (argc < 5) {
-    fprintf(stderr, "usage: %s PROGRAM ARGUMENTS ru|en LINK_RECORDER\n", argv[0]);
-    return 2;
-  }
-  LinkRecorder = WinePath(argv[4]);
-  Program = WinePath(argv[1]);
-  const std::string arguments = argv[2];
-  Arguments.assign(arguments.begin(), arguments.end());
-  RussianSystem = std::string(argv[3]) == "ru";
-  DrawOwnFrames(Program);
-  return RUN_ALL_TESTS();
-}
