@@ -67,8 +67,13 @@ void GdiCanvas::SelectFont(const FontSpec& font) {
 }
 
 GdiCanvas::GlyphInk GdiCanvas::InkOf(char16_t c, bool asBitmapToo) {
-  const auto known = glyphInk_.find(c);
+  auto known = std::find_if(glyphInk_.begin(), glyphInk_.end(), [c](const auto& entry) { return entry.first == c; });
   if (known != glyphInk_.end() && (known->second.BitmapCounted || !asBitmapToo)) return known->second;
+  const auto keep = [&](const GlyphInk& ink) -> GlyphInk {
+    if (known != glyphInk_.end()) return known->second = ink;
+    glyphInk_.emplace_back(c, ink);
+    return ink;
+  };
   GlyphInk ink;
   GLYPHMETRICS glyph{};
   const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
@@ -79,7 +84,7 @@ GdiCanvas::GlyphInk GdiCanvas::InkOf(char16_t c, bool asBitmapToo) {
   // against that advance.
   if (c == u' ' || GetGlyphOutlineW(dc_, c, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR) {
     ink.BitmapCounted = true;
-    return glyphInk_.insert_or_assign(c, ink).first->second;
+    return keep(ink);
   }
   const std::int32_t advance = glyph.gmCellIncX;
   const auto count = [&](const GLYPHMETRICS& g) {
@@ -94,7 +99,7 @@ GdiCanvas::GlyphInk GdiCanvas::InkOf(char16_t c, bool asBitmapToo) {
     if (GetGlyphOutlineW(dc_, c, GGO_BITMAP, &glyph, 0, nullptr, &identity) != GDI_ERROR) count(glyph);
     ink.BitmapCounted = true;
   }
-  return glyphInk_.insert_or_assign(c, ink).first->second;
+  return keep(ink);
 }
 
 void GdiCanvas::SetTextColor(Colour colour) { ::SetTextColor(dc_, colour); }

@@ -6,7 +6,8 @@
 
 #include <windows.h>
 
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "canvas.h"
 #include "gdi_objects.h"
@@ -44,7 +45,7 @@ private:
     bool BitmapCounted = false;  // the ink of the font's own bitmap counted too
   };
   GlyphInk InkOf(char16_t c, bool asBitmapToo);
-  std::unordered_map<char16_t, GlyphInk> glyphInk_;
+  std::vector<std::pair<char16_t, GlyphInk>> glyphInk_;  // a font's few dozen letters, looked through in turn
   std::int32_t ascent_ = -1, descent_ = 0;  // the selected font's cell; -1: not read yet
   SelectionSlot pen_;
   SelectionSlot brush_;

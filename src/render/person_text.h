@@ -4,9 +4,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas.h"
 
@@ -20,8 +20,24 @@ inline constexpr char16_t Ellipsis[] = u"…";
 // stored name stays.
 std::u16string DrawnName(std::u16string_view name);
 
+// The places a name may be cut, after its first character up to its end.
+std::vector<std::size_t> CutPoints(std::u16string_view name);
+
+// The start of name up to cut, less any trailing spaces.
+std::u16string_view StartUpTo(std::u16string_view name, std::size_t cut);
+
 // The longest start of name that ends at a character boundary and, less any
-// trailing spaces, measures at most room wide (advance and trailing ink);
-// empty when not even one character does.
-std::u16string LongestStartWithin(std::u16string_view name, std::int32_t room,
-                                  const std::function<TextExtent(std::u16string_view)>& measure);
+// trailing spaces, measures at most room wide (advance and trailing ink) by
+// measure(text); empty when not even one character does.
+template <class Measure>
+std::u16string LongestStartWithin(std::u16string_view name, std::int32_t room, Measure measure) {
+  const std::vector<std::size_t> cuts = CutPoints(name);
+  // Longer starts are never narrower: the last cut that fits, by halving.
+  std::size_t low = 0, high = cuts.size();  // cuts[0, low) fit; cuts[high, end) do not
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    const TextExtent size = measure(StartUpTo(name, cuts[middle]));
+    (size.Width + size.InkAfter <= room ? low = middle + 1 : high = middle);
+  }
+  return low == 0 ? std::u16string() : std::u16string(StartUpTo(name, cuts[low - 1]));
+}

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <cstdio>
 #include <vector>
 
@@ -181,37 +180,6 @@ bool LayoutFits(const PictureLayout& l) {
   return true;
 }
 
-PictureLayout LargestFitting(std::int32_t highest, const std::function<PictureLayout(std::int32_t dpi)>& layOutAt) {
-  PictureLayout first = layOutAt(highest);
-  if (highest <= MinFitDpi || LayoutFits(first)) return first;
-  // The picture's extent about the centre grows with the scale, and so does
-  // the room of its texts: whether it fits falls with the DPI. The first guess
-  // scales the failed layout down by how far its centred part overruns the
-  // room about the centre; from there a search between a DPI that fits (or
-  // the floor, taken whether it fits or not) and one that does not.
-  std::int32_t next = std::min(highest - 1, static_cast<std::int32_t>(std::floor(highest * RoomRatio(first))));
-  std::int32_t high = highest;
-  std::int32_t low = MinFitDpi;
-  std::optional<PictureLayout> best;
-  // Steps of 1, 2, 4, ... away from the guess, up while it fits and down
-  // while it does not; halving once the answer lies behind.
-  std::int32_t step = 1;
-  std::int32_t direction = 0;
-  bool galloping = true;
-  while (high - low > 1) {
-    const std::int32_t dpi = next > low && next < high ? next : low + (high - low) / 2;
-    PictureLayout candidate = layOutAt(dpi);
-    const std::int32_t now = LayoutFits(candidate) ? 1 : -1;
-    if (now > 0) {
-      low = dpi;
-      best = std::move(candidate);
-    } else {
-      high = dpi;
-    }
-    if (direction != 0 && now != direction) galloping = false;
-    direction = now;
-    next = galloping ? dpi + now * step : 0;
-    step *= 2;
-  }
-  return best ? std::move(*best) : layOutAt(MinFitDpi);
+std::int32_t FirstGuess(const PictureLayout& failed) {
+  return std::max(MinFitDpi, std::min(failed.Dpi - 1, static_cast<std::int32_t>(std::floor(failed.Dpi * RoomRatio(failed)))));
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "picture_layout.h"
 
@@ -35,6 +34,29 @@ bool ClearOfCircle(const PlacedText& text, const Box& circle, std::int32_t gap);
 // and are judged where the layout has them. The person text is judged as laid out.
 bool LayoutFits(const PictureLayout& layout);
 
-// The layout at the largest DPI from highest down to MinFitDpi that fits,
-// each candidate made by layOutAt; the floor's when none does.
-PictureLayout LargestFitting(std::int32_t highest, const std::function<PictureLayout(std::int32_t dpi)>& layOutAt);
+// A first guess at the largest DPI that fits, below that of a layout that
+// does not: its part about the centre (the ring and its texts) scaled down by
+// how far it overruns the window less the frame texts' rows over it.
+std::int32_t FirstGuess(const PictureLayout& failed);
+
+// The largest DPI below high, down to MinFitDpi, for which fits(dpi) holds,
+// the floor when none does. Whether the picture fits falls with the DPI (its
+// extent about the centre and the room of its texts grow with it): from the
+// guess, steps of 1, 2, 4, ... up while it fits and down while it does not,
+// then halving once the answer lies behind.
+template <class Fits>
+std::int32_t LargestDpi(std::int32_t high, std::int32_t guess, Fits fits) {
+  std::int32_t low = MinFitDpi;  // fits, or the floor, taken whether it fits or not
+  std::int32_t next = guess, step = 1, direction = 0;
+  bool galloping = true;
+  while (high - low > 1) {
+    const std::int32_t dpi = next > low && next < high ? next : low + (high - low) / 2;
+    const std::int32_t now = fits(dpi) ? 1 : -1;
+    (now > 0 ? low : high) = dpi;
+    if (direction != 0 && now != direction) galloping = false;
+    direction = now;
+    next = galloping ? dpi + now * step : 0;
+    step *= 2;
+  }
+  return low;
+}

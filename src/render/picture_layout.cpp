@@ -18,9 +18,9 @@
 
 namespace {
 
-PlacedText Measured(TextMeasurer& m, const FontSpec& font, std::u16string text) {
+PlacedText Measured(TextMeasurer& m, const FontSpec& font, std::u16string_view text) {
   const TextExtent size = m.Measure(font, text);
-  return {std::move(text), {}, size};
+  return {std::u16string(text), {}, size};
 }
 
 // The widest text a place can show in font: each candidate text measured.
@@ -90,15 +90,15 @@ void LayOutRing(PictureLayout& l, TextMeasurer& m) {
     r.Centre = f.At(u);
     r.Disc = f.Of(CircleBox(u, DiscRadius));
     r.Badge = f.Of({u.X - 15, u.Y - 6, u.X + 15, u.Y + 24});
-    r.Code = Measured(m, l.Fonts.Ring, std::u16string(MeridianCode[k]));
+    r.Code = Measured(m, l.Fonts.Ring, MeridianCode[k]);
     r.Code.At = {r.Centre.X - r.Code.Size.Width / 2, f.Y(u.Y - 22)};
     r.PercentTop = f.Y(u.Y + 2);
-    r.Name = Measured(m, l.Fonts.Ring, std::u16string(rus ? MeridianNameRu[k] : MeridianNameEn[k]));
+    r.Name = Measured(m, l.Fonts.Ring, rus ? MeridianNameRu[k] : MeridianNameEn[k]);
     r.Name.At = RingTextPlace(f, i, RingText::Name, 0, u, r.Name.Size);
     KeepClearOfDisc(r.Name, r);
     r.Advice.clear();
     for (const std::u16string_view line : SplitAdviceLines(rus ? MeridianAdviceRu[k] : MeridianAdviceEn[k])) {
-      PlacedText text = Measured(m, l.Fonts.Ring, std::u16string(line));
+      PlacedText text = Measured(m, l.Fonts.Ring, line);
       text.At = RingTextPlace(f, i, RingText::Advice, static_cast<int>(r.Advice.size()), u, text.Size);
       KeepClearOfDisc(text, r);
       r.Advice.push_back(std::move(text));
@@ -107,7 +107,7 @@ void LayOutRing(PictureLayout& l, TextMeasurer& m) {
   for (int i = 0; i < MeridianCount; ++i) {
     const int k = TableIndexOfRing(i);
     RingPlace& r = l.Ring[i];
-    r.Hint = Measured(m, l.Fonts.Hint, std::u16string(rus ? MeridianHintRu[k] : MeridianHintEn[k]));
+    r.Hint = Measured(m, l.Fonts.Hint, rus ? MeridianHintRu[k] : MeridianHintEn[k]);
     r.Hint.At = RingTextPlace(f, i, RingText::Hint, 0, r.Unit, r.Hint.Size);
     KeepClearOfDisc(r.Hint, r);
   }
@@ -122,12 +122,12 @@ void LayOutFrameTexts(PictureLayout& l, TextMeasurer& m) {
   l.CloseHint.At = CloseHintPlace(f);
   l.Title = Measured(m, font, l.Settings.Rus ? TitleRu : TitleEn);
   l.Title.At = TitlePlace(f, l.Title.Size);
-  l.Site = Measured(m, font, std::u16string(SiteCornerText));
+  l.Site = Measured(m, font, SiteCornerText);
   l.Site.At = SitePlace(f, l.Site.Size);
   l.PersonName = {};
   std::u16string rest = u", " + FormatBirthMoment(l.Settings.BirthMoment, l.Settings.TimeSeparator);
   if (!DrawnName(l.Settings.UserName).empty()) rest = Ellipsis + rest;
-  l.PersonRest = Measured(m, font, std::move(rest));
+  l.PersonRest = Measured(m, font, rest);
   l.PersonRest.At = PersonPlace(f, l.PersonRest.Size);
 }
 
@@ -199,9 +199,9 @@ void LayOutPersonName(PictureLayout& l, TextMeasurer& m) {
     const std::int32_t room = limit - start.X - cutRest.Width - cutRest.InkAfter;
     drawn = LongestStartWithin(name, room, [&](std::u16string_view text) { return m.Measure(font, text); });
   }
-  l.PersonName = Measured(m, font, std::move(drawn));
+  l.PersonName = Measured(m, font, drawn);
   l.PersonName.At = start;
-  l.PersonRest = Measured(m, font, std::move(rest));
+  l.PersonRest = Measured(m, font, rest);
   l.PersonRest.At = {start.X + l.PersonName.Size.Width, start.Y};
 }
 
@@ -212,10 +212,13 @@ PictureLayout LayOutPicture(const PictureSettings& settings, const PictureTarget
   const std::int32_t display = DisplayDpi(target.Dpi);
   if (target.Kind != PictureKind::Saver || target.PixelWidth <= 0 || target.PixelHeight <= 0)
     return LayOutAt(settings, target, display, m);
-  const std::int32_t dpi =
-      LargestFitting(ScreenDpi(display, target.PixelWidth, target.PixelHeight), [&](std::int32_t candidate) {
-        return LayOutAt(settings, target, candidate, m, DialTexts::Left);
-      }).Dpi;
+  const auto at = [&](std::int32_t dpi) { return LayOutAt(settings, target, dpi, m, DialTexts::Left); };
+  std::int32_t dpi = ScreenDpi(display, target.PixelWidth, target.PixelHeight);
+  if (dpi > MinFitDpi) {
+    const PictureLayout asked = at(dpi);
+    if (!LayoutFits(asked))
+      dpi = LargestDpi(dpi, FirstGuess(asked), [&](std::int32_t candidate) { return LayoutFits(at(candidate)); });
+  }
   // Again at that scale, whole: what was measured for the search is kept.
   PictureLayout layout = LayOutAt(settings, target, dpi, m);
   LayOutPersonName(layout, m);

@@ -3,11 +3,10 @@
 // text) measured once, however many scales the fit tries.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <tuple>
+#include <vector>
 
 #include "canvas.h"
 
@@ -20,8 +19,15 @@ public:
   int Measured() const { return measured_; }
 
 private:
+  struct Known {
+    FontSpec Font;
+    std::u16string Text;
+    TextExtent Size;
+  };
   Canvas& canvas_;
   std::optional<FontSpec> selected_;
-  std::map<std::tuple<std::int32_t, bool, std::u16string>, TextExtent, std::less<>> known_;
+  // A few hundred texts at most: looked through in turn (a tree or a hash
+  // would cost the saver kilobytes of code for no time it could see).
+  std::vector<Known> known_;
   int measured_ = 0;
 };
