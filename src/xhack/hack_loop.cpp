@@ -7,8 +7,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <csignal>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -55,6 +58,9 @@ Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& paint
   return Next::Go;
 }
 
+// The minute of the day's count a moment falls in.
+std::int64_t MinuteOf(TDateTime moment) { return static_cast<std::int64_t>(std::floor(moment * MinutesPerDay)); }
+
 }  // namespace
 
 HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& painter, int signalFd,
@@ -68,6 +74,10 @@ HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& paint
 
   unsigned long errorsSeen = XErrorCount();
   unsigned long painted = 0;
+  // The minute of the clock the last picture showed: a clock set within the
+  // same minute (some machines have theirs stepped many times a second) wakes
+  // the hack but changes nothing to draw.
+  std::optional<std::int64_t> shownMinute;
   for (;;) {
     if (TakeEvents(display, target, painter, painted, paint) == Next::Stop) return {};
     if (XErrorCount() != errorsSeen) {
@@ -78,7 +88,9 @@ HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& paint
     }
     if (paint) {
       painted = NextRequest(display);
-      painter.Paint(ReadClock(fixedNow));
+      const ClockReading clock = ReadClock(fixedNow);
+      shownMinute = MinuteOf(clock.Now);
+      painter.Paint(clock);
       paint = false;
       continue;  // the picture may have raised an error or crossed with events
     }
@@ -99,7 +111,7 @@ HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& paint
     }
     if (fds[2].revents & POLLIN) {
       minutes->Rearm();
-      paint = true;
+      paint = shownMinute != MinuteOf(ReadClock(fixedNow).Now);
     }
   }
 }
