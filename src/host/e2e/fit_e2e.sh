@@ -105,7 +105,7 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
   [[ -n $shots ]] && convert "$state/shot.ppm" -strip "$shots/saver-${width}x${height}-${dpi}.png"
   [[ $differing == 0 ]] || fail "the screen is not the snapshot tool's picture: $differing pixels differ"
   read -r _ label_font _ < <(grep -m1 '^Font' "$state/list")
-  echo "$case_name: the picture is drawn at $(awk -v f="$label_font" 'BEGIN { printf "%.3f", f / 15 }') times (the labels' font $label_font px; the display asks $(awk -v d="$dpi" 'BEGIN { printf "%.3f", d / 96 }'))"
+  echo "$case_name: the labels' font is $label_font px (15 px at 96 DPI; the display asks $(awk -v d="$dpi" 'BEGIN { printf "%.3f", d / 96 }') times)"
 
   # Each ring disc: inside the screen's outer 3 pixels, its fill on both sides
   # of the badge and above it beside the code, and nothing but the background
