@@ -314,9 +314,9 @@ colours_in() {  # IMAGE LEFT TOP WIDTH HEIGHT
 # the same pen), filled with the brush selected before it.
 ring_discs() {  # LISTING
   tr -d '\r' <"$1" | awk '$1 == "Brush" { brush = $2 }
-    $1 == "Pen" { disc = $3 == "0x00000000" }
+    $1 == "Pen" { disc = $3 == "0x00000000"; pen = $2 }
     $1 == "Ellipse" && disc { disc = 0
-      printf "%s%s%s %d %d %d %d\n", substr(brush, 9, 2), substr(brush, 7, 2), substr(brush, 5, 2), $2, $3, $4, $5 }'
+      printf "%s%s%s %d %d %d %d %d\n", substr(brush, 9, 2), substr(brush, 7, 2), substr(brush, 5, 2), $2, $3, $4, $5, pen }'
 }
 # The colour of the pixel at X Y of an image as RRGGBB, and the largest
 # difference of a channel between two such colours.

@@ -47,12 +47,14 @@ draw_snapshot() {  # WIDTH HEIGHT DPI LANG USER MOMENT
 }
 
 # Pixels of the screenshot that are not the background within a ring 1 to 2
-# pixels outside a disc's circle: a text's ink within the gap of the disc.
-touching_disc() {  # LEFT TOP RIGHT BOTTOM
-  local l=$1 t=$2 r=$3 b=$4 margin=4
+# pixels outside a disc's outline (its pen's width centred on the circle): a
+# text's ink within the gap of the disc.
+touching_disc() {  # LEFT TOP RIGHT BOTTOM PEN
+  local l=$1 t=$2 r=$3 b=$4 pen=$5 margin=6
   convert "$state/shot.ppm" -crop "$((r - l + 2 * margin))x$((b - t + 2 * margin))+$((l - margin))+$((t - margin))" \
     +repage -depth 8 txt:- |
-    awk -v cx="$(((r - l) / 2.0 + margin))" -v radius="$(((r - l) / 2.0))" -v bg="$background" -F'[,: ]+' '
+    awk -v size="$((r - l))" -v margin="$margin" -v pen="$pen" -v bg="$background" -F'[,: ]+' '
+      BEGIN { radius = size / 2.0 + pen - 1; cx = size / 2.0 + margin }
       NR > 1 { x = $1 + 0.5; y = $2 + 0.5; d = sqrt((x - cx) ^ 2 + (y - cx) ^ 2)
                for (i = 1; i <= NF; i++) if ($i ~ /^#/) { colour = substr($i, 2, 6); break }
                if (d > radius + 1 && d <= radius + 2 && colour != bg) n++ }
@@ -95,6 +97,9 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
   # minute turn between the two.
   local moment attempt differing=""
   for attempt in 1 2; do
+    # Clear of a minute's turn, which the saver needs a moment to draw.
+    local second=$((10#$(date +%S)))
+    if ((second < 3)); then sleep $((3 - second)); elif ((second > 56)); then sleep $((63 - second)); fi
     moment=$(date '+%Y-%m-%d %H:%M')
     import -window root "$state/shot.ppm"
     [[ $(date '+%Y-%m-%d %H:%M') == "$moment" ]] || continue
@@ -110,8 +115,8 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
   # Each ring disc: inside the screen's outer 3 pixels, its fill on both sides
   # of the badge and above it beside the code, and nothing but the background
   # just outside it.
-  local discs=0 colour l t r b
-  while read -r colour l t r b; do
+  local discs=0 colour l t r b pen
+  while read -r colour l t r b pen; do
     discs=$((discs + 1))
     if ((l < 3 || t < 3 || r > width - 3 || b > height - 3)); then
       fail "disc $discs at $l $t $r $b lies outside the screen's inner part"
@@ -125,7 +130,7 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
       done
     done
     local near
-    near=$(touching_disc "$l" "$t" "$r" "$b")
+    near=$(touching_disc "$l" "$t" "$r" "$b" "$pen")
     ((near == 0)) || fail "disc $discs at $l $t $r $b: $near pixels of ink within 2 pixels of it"
   done < <(ring_discs "$state/list")
   ((discs == 12)) || fail "$discs discs in the listing, wanted 12"

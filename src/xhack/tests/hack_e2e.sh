@@ -381,7 +381,7 @@ case_visuals() {
     background=$(awk '$1 == "Brush" { print substr($2, 9, 2) substr($2, 7, 2) substr($2, 5, 2); exit }' "$list")
     check "$background" 1900 300 "the background"
     check "$background" 300 1000 "the background"
-    while read -r wanted l t r b; do
+    while read -r wanted l t r b _; do
       discs=$((discs + 1))
       y=$(((t + b) / 2))
       for x in $((l + 5)) $((r - 6)); do check "$wanted" "$x" "$y" "disc $discs"; done
