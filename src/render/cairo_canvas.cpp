@@ -148,12 +148,12 @@ void CairoCanvas::UseFont(bool forDrawing) {
   cairo_set_font_matrix(cr_, &matrix);
 }
 
-// Each glyph at the advance the outlines give, from (x, y) on the baseline:
-// where a size has bitmaps of its own, they are drawn there, as GDI draws a
-// text at its measured advances (see the GDI canvas), and the text measures
-// as it is drawn.
+// Each glyph at the advance it is drawn at, from (x, y) on the baseline: at
+// a size the font holds bitmaps for, drawn unsmoothed, the bitmap's own, else
+// the hinted outline's, as the GDI canvas places its letters; the text
+// measures as it is drawn.
 CairoCanvas::PlacedGlyphs CairoCanvas::Place(const std::string& utf8, double x, double y) {
-  UseFont(false);
+  UseFont(!font_.Smooth);
   cairo_scaled_font_t* outlines = cairo_get_scaled_font(cr_);
   PlacedGlyphs placed;
   cairo_glyph_t* glyphs = nullptr;

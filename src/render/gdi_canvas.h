@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,16 +39,20 @@ private:
   HDC dc_;
   GdiTally& tally_;
   LOGFONTW font_{};  // filled once; each font changes only height and italic
-  // The ink of each character of the selected font measured so far: how far
-  // it reaches left of its pen position and right of its advance, and above
-  // the baseline and below it.
-  struct GlyphInk {
-    std::int32_t Before = 0, After = 0, Above = 0, Below = 0;
-    bool BitmapCounted = false;  // the ink of the font's own bitmap counted too
+  // Each character of the selected font met so far, as it is drawn: its
+  // advance, how far its ink reaches left of its pen position and right of
+  // its advance, and above the baseline and below it. None for a font without
+  // outlines (the stock raster font).
+  struct Glyph {
+    std::int32_t Advance = 0, Before = 0, After = 0, Above = 0, Below = 0;
   };
-  GlyphInk InkOf(char16_t c, bool asBitmapToo);
-  std::vector<std::pair<char16_t, GlyphInk>> glyphInk_;  // a font's few dozen letters, looked through in turn
-  std::int32_t ascent_ = -1, descent_ = 0;  // the selected font's cell; -1: not read yet
+  const Glyph* GlyphOf(char16_t c);
+  bool DrawnSmooth();
+  int smooth_ = -1;  // whether the selected font is drawn smoothed; -1: not read yet
+  // The advances of text's letters; false when a letter has no glyph to tell.
+  bool Advances(std::u16string_view text, std::vector<INT>& advances);
+  std::vector<std::pair<char16_t, std::optional<Glyph>>> glyphs_;  // a font's few dozen letters, looked through in turn
+  std::int32_t ascent_ = -1, descent_ = 0, cell_ = 0;  // the selected font's cell; -1: not read yet
   SelectionSlot pen_;
   SelectionSlot brush_;
   SelectionSlot fontSlot_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "memory_surface.h"
 #include "screen_picture.h"
 #include "recording_canvas.h"
+#include "unique_handle.h"
 
 namespace {
 
@@ -168,6 +170,40 @@ TEST(GdiText, ACharacterOutsideTheBasicPlaneIsDrawnWhole) {
       EXPECT_LE(runs.back().second, 10 + size.Width + size.InkAfter) << height;
       EXPECT_GT(runs.front().second - runs.front().first, height / 5) << "no glyph or box at " << height;
       EXPECT_EQ(tally.Created, tally.Deleted);
+    }
+  }
+}
+
+// The canvas puts each letter where the system's own text drawing puts it, at
+// every size the picture uses, upright and italic: measuring does not spread
+// letters apart or squeeze them together (Wine draws a size it does not smooth
+// at its bitmaps' advances, wider or narrower than the outlines it measures).
+TEST(GdiText, LettersStandWhereTheSystemDrawsThem) {
+  for (const std::int32_t height : {8, 9, 11, 13, 15, 16, 17, 21, 30}) {
+    for (const bool italic : {false, true}) {
+      for (const std::u16string_view text : {u"Lungs Meridian", u"Use an Intellectual rest", u"Меридиан Печени"}) {
+        MemorySurface ours(400, 50), system(400, 50);
+        for (const MemorySurface* surface : {&ours, &system}) PatBlt(surface->Dc(), 0, 0, 400, 50, WHITENESS);
+        GdiTally tally;
+        {
+          GdiCanvas canvas(ours.Dc(), tally);
+          canvas.SelectFont({height, italic});
+          canvas.SetTextColor(Black);
+          canvas.SetTransparentMode();
+          canvas.Text({10, 10}, text);
+        }
+        LOGFONTW font{};
+        font.lfHeight = height;
+        font.lfItalic = italic;
+        font.lfCharSet = DEFAULT_CHARSET;
+        std::copy(std::begin(FontFace), std::end(FontFace), font.lfFaceName);
+        const UniqueFont made(CreateFontIndirectW(&font));
+        const HGDIOBJ old = SelectObject(system.Dc(), made.get());
+        SetBkMode(system.Dc(), TRANSPARENT);
+        TextOutW(system.Dc(), 10, 10, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()));
+        SelectObject(system.Dc(), old);
+        EXPECT_EQ(InkedColumns(ours), InkedColumns(system)) << height << " px, italic " << italic;
+      }
     }
   }
 }
