@@ -12,6 +12,21 @@ fail() { echo "FAIL${case_name:+ [$case_name]}: $*"; failures=$((failures + 1));
 note() { echo "-- $*"; }
 # fatal MESSAGE: a failure after which the suite cannot go on.
 fatal() { fail "$@"; exit 1; }
+# run_case NAME COMMAND...: one case of a suite, its failures named NAME;
+# prints "ok: NAME" when it failed nothing.
+run_case() {
+  local before=$failures
+  case_name=$1
+  shift
+  "$@"
+  if ((failures == before)); then echo "ok: $case_name"; fi
+  case_name=""
+}
+# Ends the suite with the count of its failures: exit status 1 when any.
+end_suite() {
+  echo "$failures failure(s)"
+  exit $((failures > 0))
+}
 
 # --- Bounded waits ------------------------------------------------------------------
 

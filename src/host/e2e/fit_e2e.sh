@@ -162,12 +162,9 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
 }
 
 for screen in "$@"; do
-  case_name=$screen before=$failures
   size=${screen%%@*} rest=${screen#*@}
   IFS=: read -r dpi lang kind <<<"$rest"
-  check_screen "${size%x*}" "${size#*x}" "$dpi" "${lang:-en}" "${kind:-short}"
+  run_case "$screen" check_screen "${size%x*}" "${size#*x}" "$dpi" "${lang:-en}" "${kind:-short}"
   stop_display
-  ((failures == before)) && echo "ok: $screen: as the snapshot, all twelve discs whole and clear"
 done
-echo "$failures failure(s)"
-exit $((failures > 0))
+end_suite

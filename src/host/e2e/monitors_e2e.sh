@@ -148,17 +148,15 @@ scale_case() {  # DPI: the dial as large as the listing says, the second monitor
   ended_within_seconds 6 "a key"
 }
 
+# Each case a command: the function and its arguments, split at blanks.
 case $group in
-  covers) read_listing 96 || exit 1; cases=(key_on_the_second_monitor mouse_moves_on_both_monitors) ;;
+  covers) read_listing 96 || exit 1; cases=(case_key_on_the_second_monitor case_mouse_moves_on_both_monitors) ;;
   scale) cases=("scale_case 96" "scale_case 120" "scale_case 144" "scale_case 192") ;;
   *) echo "usage: $0 STATE SAVER SNAPSHOT covers|scale" >&2; exit 2 ;;
 esac
-for case_name in "${cases[@]}"; do
-  before=$failures
-  if [[ $case_name == scale_case* ]]; then $case_name; else "case_$case_name"; fi
+for command in "${cases[@]}"; do
+  # shellcheck disable=SC2086
+  run_case "${command#case_}" $command
   stop_saver
-  ((failures == before)) && echo "ok: $case_name"
 done
-case_name=""
-echo "$failures failure(s)"
-exit $((failures > 0))
+end_suite

@@ -205,6 +205,9 @@ case_preview() {
 }
 
 stored() { reg_get "$settings" "$1"; }  # NAME: the stored value's data
+expect_stored() {  # WHAT NAME DATA
+  [[ $(stored "$2") == "$3" ]] || fail "$1: stored $2 is '$(stored "$2")', not '$3'"
+}
 
 # The bottom-left frame text (name and birth moment) as the saver shows it now,
 # against the same corner drawn by the snapshot tool for the expected settings.
@@ -247,9 +250,9 @@ case_settings_typed() {
   sleep 0.3
   xdotool key Return
   expect_closed "Enter in the settings dialog" || return
-  [[ $(stored User) == "Ada Lovelace" ]] || fail "stored name: '$(stored User)'"
-  [[ $(stored Birth) == "3/15/1985 9:05:00 AM" ]] || fail "stored birth: '$(stored Birth)'"
-  [[ $(stored Star) == 0x0 ]] || fail "stored star flag: '$(stored Star)'"
+  expect_stored "typed" User "Ada Lovelace"
+  expect_stored "typed" Birth "3/15/1985 9:05:00 AM"
+  expect_stored "typed" Star 0x0
 
   show_saver "$folder" || return
   expect_corner_shows "/s after the typed settings" "Ada Lovelace" "1985-03-15 09:05"
@@ -267,8 +270,8 @@ case_settings_other_locale() {
   LC_ALL=ru_RU.UTF-8 show_settings "$folder" || return
   xdotool key Return
   expect_closed "Enter in the dialog under Russian formats" || return
-  [[ $(stored Birth) == "15.03.1985 09:05:00" ]] || fail "stored birth under Russian formats: '$(stored Birth)'"
-  [[ $(stored User) == "Ada Lovelace" ]] || fail "stored name under Russian formats: '$(stored User)'"
+  expect_stored "under Russian formats" Birth "15.03.1985 09:05:00"
+  expect_stored "under Russian formats" User "Ada Lovelace"
 
   show_saver "$folder" || return
   expect_corner_shows "/s under U.S. formats after a Russian OK" "Ada Lovelace" "1985-03-15 09:05"
