@@ -12,6 +12,21 @@ fail() { echo "FAIL${case_name:+ [$case_name]}: $*"; failures=$((failures + 1));
 note() { echo "-- $*"; }
 # fatal MESSAGE: a failure after which the suite cannot go on.
 fatal() { fail "$@"; exit 1; }
+# run_case NAME COMMAND...: one case of a suite, its failures named NAME;
+# prints "ok: NAME" when it failed nothing.
+run_case() {
+  local before=$failures
+  case_name=$1
+  shift
+  "$@"
+  if ((failures == before)); then echo "ok: $case_name"; fi
+  case_name=""
+}
+# Ends the suite with the count of its failures: exit status 1 when any.
+end_suite() {
+  echo "$failures failure(s)"
+  exit $((failures > 0))
+}
 
 # --- Bounded waits ------------------------------------------------------------------
 
@@ -298,7 +313,57 @@ CONF
     xrandr >/dev/null
 }
 
+# --- Windows and the saver ------------------------------------------------------------
+
+# wait_window SECONDS SEARCH...: prints the id of the first visible X window
+# that xdotool's search SEARCH (--name REGEX, --classname NAME, ...) finds
+# within bound(SECONDS); false when none appeared.
+wait_window() {
+  local seconds=$1 window
+  shift
+  window=$(timeout "$(bound "$seconds")" xdotool search --sync --onlyvisible "$@" 2>/dev/null | head -1)
+  [[ -n $window ]] && echo "$window"
+}
+
+# launch_saver SAVER ARGS...: the saver (a Unix or a Windows path) started
+# under Wine with ARGS in the background, its output dropped; sets saver_pid,
+# which stop_saver ends. The environment of the call reaches the saver.
+launch_saver() {
+  wine "$@" >/dev/null 2>&1 &
+  saver_pid=$!
+}
+# start_saver SAVER ARGS...: launched so, then waits up to bound(30) seconds
+# for its visible window (Wine names the X window's class after the program's
+# file, quellora.scr); false, the saver stopped, when none appeared.
+start_saver() {
+  launch_saver "$@"
+  wait_window 30 --classname quellora.scr >/dev/null && return
+  stop_saver
+  return 1
+}
+# Ends the saver of saver_pid, if it still runs, and waits for it.
+stop_saver() {
+  if [[ -n ${saver_pid:-} ]]; then
+    kill "$saver_pid" 2>/dev/null
+    wait "$saver_pid" 2>/dev/null
+    saver_pid=""
+  fi
+}
+
 # --- Pictures ------------------------------------------------------------------------
+
+# snapshot_picture SNAPSHOT FOLDER ARGS...: the snapshot tool's picture of the
+# moment, settings and screen that ARGS give (--now, --user, --size, --dpi,
+# ...): the image FOLDER/snapshot.bmp and its listing FOLDER/listing, without
+# Wine's CRs.
+snapshot_picture() {
+  local snapshot=$1 folder=$2
+  shift 2
+  rm -f "$folder/snapshot.bmp" "$folder/listing"  # none of an earlier call's
+  wine_for 60 "$snapshot" "$@" --list "$(wine_path "$folder/listing.txt")" \
+    --image "$(wine_path "$folder/snapshot.bmp")" >/dev/null 2>&1 &&
+    tr -d '\r' <"$folder/listing.txt" >"$folder/listing"
+}
 
 # A colour of the snapshot tool's listing, 0x00BBGGRR, as a screenshot's RRGGBB.
 rgb_of() { printf '%s%s%s' "${1:8:2}" "${1:6:2}" "${1:4:2}"; }

@@ -46,6 +46,7 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
   wait_wineserver
 fi
 install_fonts
+start_wineserver  # one server for the whole run (see lib.sh)
 
 if (( ! own_display )); then
   echo "Quellora runs full screen on $DISPLAY: press a key to end it."
@@ -53,9 +54,7 @@ if (( ! own_display )); then
   exit 0
 fi
 
-wine "$saver" /s &
-# Wine names the saver's X window after the program.
-timeout 30 xdotool search --sync --classname quellora.scr >/dev/null || echo "no saver window seen" >&2
+start_saver "$saver" /s || echo "no saver window seen" >&2
 sleep "$seconds"
 shot=$run/quellora-$(date +%Y%m%d-%H%M%S).png
 import -display "$DISPLAY" -window root "$shot"

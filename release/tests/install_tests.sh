@@ -93,8 +93,7 @@ check_temp_left() {  # TEMP_FILES_BEFORE
 # installer's caption gains a trailing blank once its work is done.
 point_at_window() {  # TITLE_REGEX SECONDS
   local window
-  window=$(timeout "$(bound "$2")" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
-  [[ -n $window ]] || return 1
+  window=$(wait_window "$2" --name "$1") || return 1
   xdotool mousemove --window "$window" 40 40
   sleep 0.5
 }
@@ -151,20 +150,16 @@ shows_picture() { wait_until 5 painted; }
 # The saver as the system starts it: the path under SCRNSAVE.EXE with /s; it
 # shows its picture, and a real key press ends it.
 run_selected_saver() {
-  local path pid start
+  local path start saver_pid
   path=$(reg_get "$desktop" SCRNSAVE.EXE "$view") || { fail "no saver selected"; return; }
   start=$(date +%s.%N)
-  wine "$path" /s &
-  pid=$!
-  if ! timeout "$(bound 20)" xdotool search --sync --onlyvisible --classname quellora.scr >/dev/null 2>&1; then
-    fail "$path /s showed no window"; kill "$pid" 2>/dev/null; return
-  fi
+  start_saver "$path" /s || { fail "$path /s showed no window"; return; }
   shows_picture || fail "$path /s shows no picture"
   note "$path /s showed its picture after $(seconds_since "$start") s"
   sleep 1
   xdotool key space
-  if ! wait_exit "$pid" 5; then fail "a key did not close the saver"; kill "$pid" 2>/dev/null; return; fi
-  wait "$pid" || fail "$path /s ended with exit code $?"
+  if ! wait_exit "$saver_pid" 5; then fail "a key did not close the saver"; stop_saver; return; fi
+  wait "$saver_pid" || fail "$path /s ended with exit code $?"
 }
 
 # The Start-menu shortcut opens the settings dialog; Enter confirms it.
@@ -332,8 +327,8 @@ case_language() {
     note "$locale"
     LC_ALL=$locale.UTF-8 wine "$setup" &
     pid=$!
-    window=$(timeout "$(bound 30)" xdotool search --sync --onlyvisible --name "^(Quellora Setup|Установка Quellora) ?\$" | head -1)
-    if [[ -z $window ]]; then fail "$locale: no installer window"; kill "$pid"; continue; fi
+    window=$(wait_window 30 --name "^(Quellora Setup|Установка Quellora) ?\$") ||
+      { fail "$locale: no installer window"; kill "$pid"; continue; }
     title=$(xdotool getwindowname "$window")
     [[ ${title% } == "$caption" ]] || fail "$locale: the installer is titled \"$title\", not \"$caption\""
     if [[ -n ${QUELLORA_SCREENSHOTS:-} && -n $shot ]]; then

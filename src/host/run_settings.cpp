@@ -1,8 +1,8 @@
 // The settings mode: shows the settings dialog with the loaded values.
 #include "modes.h"
 
-#include "UnitSettings.h"
 #include "settings.h"
+#include "settings_dialog.h"
 
 void RunSettings() {
   // Owned by no window: a handle after the letter, as in /c:1234, is not used.

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
 #include <ostream>
 #include <vector>
 
+#include "test_registry.h"
 #include "unique_handle.h"
 #include "verify_password.h"
 
@@ -18,8 +18,7 @@ constexpr wchar_t TestKey[] = L"Software\\QuelloraTests\\FourByteValue";
 
 struct ValueCase {
   const char* label;
-  DWORD type;
-  std::vector<BYTE> data;
+  RawValue stored;  // REG_NONE: none
   std::optional<std::int32_t> expected;
 };
 std::ostream& operator<<(std::ostream& os, const ValueCase& c) { return os << c.label; }
@@ -47,40 +46,34 @@ class FourByteValue : public testing::TestWithParam<ValueCase> {
 };
 
 TEST_P(FourByteValue, ReadsAtMostFourBytesLittleEndian) {
-  const ValueCase& c = GetParam();
-  if (c.type != REG_NONE) {
-    ASSERT_EQ(RegSetValueExW(key_.get(), L"Value", 0, c.type, c.data.data(),
-                             static_cast<DWORD>(c.data.size())),
+  const RawValue& stored = GetParam().stored;
+  if (stored.Type != REG_NONE) {
+    ASSERT_EQ(RegSetValueExW(key_.get(), L"Value", 0, stored.Type, stored.Data.data(),
+                             static_cast<DWORD>(stored.Data.size())),
               ERROR_SUCCESS);
   }
   DirtyTheStack();
-  EXPECT_EQ(ReadFourByteValue(key_.get(), L"Value"), c.expected);
-}
-
-std::vector<BYTE> Utf16Bytes(std::u16string_view text) {
-  std::vector<BYTE> bytes((text.size() + 1) * 2, 0);
-  std::memcpy(bytes.data(), text.data(), text.size() * 2);
-  return bytes;
+  EXPECT_EQ(ReadFourByteValue(key_.get(), L"Value"), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Registry, FourByteValue,
     testing::Values(
-        ValueCase{"missing", REG_NONE, {}, std::nullopt},
-        ValueCase{"dword 1", REG_DWORD, {1, 0, 0, 0}, 1},
-        ValueCase{"dword 0", REG_DWORD, {0, 0, 0, 0}, 0},
-        ValueCase{"dword -1", REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}, -1},
-        ValueCase{"dword 0x01020304", REG_DWORD, {4, 3, 2, 1}, 0x01020304},
+        ValueCase{"missing", {REG_NONE, {}}, std::nullopt},
+        ValueCase{"dword 1", {REG_DWORD, {1, 0, 0, 0}}, 1},
+        ValueCase{"dword 0", {REG_DWORD, {0, 0, 0, 0}}, 0},
+        ValueCase{"dword -1", {REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}}, -1},
+        ValueCase{"dword 0x01020304", {REG_DWORD, {4, 3, 2, 1}}, 0x01020304},
         // Shorter than four bytes: the bytes not written count as 0.
-        ValueCase{"one byte 0", REG_BINARY, {0}, 0},
-        ValueCase{"one byte 1", REG_BINARY, {1}, 1},
-        ValueCase{"two bytes", REG_BINARY, {0, 1}, 256},
-        ValueCase{"three bytes", REG_BINARY, {0, 0, 0x80}, 0x800000},
+        ValueCase{"one byte 0", {REG_BINARY, {0}}, 0},
+        ValueCase{"one byte 1", {REG_BINARY, {1}}, 1},
+        ValueCase{"two bytes", {REG_BINARY, {0, 1}}, 256},
+        ValueCase{"three bytes", {REG_BINARY, {0, 0, 0x80}}, 0x800000},
         // Longer than four bytes does not fit and counts as absent.
-        ValueCase{"qword", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}, std::nullopt},
+        ValueCase{"qword", {REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}}, std::nullopt},
         // A one-character text is its character code and the terminating zero.
-        ValueCase{"text 1", REG_SZ, Utf16Bytes(u"1"), 49},
-        ValueCase{"text 0", REG_SZ, Utf16Bytes(u"0"), 48},
-        ValueCase{"text 10", REG_SZ, Utf16Bytes(u"10"), std::nullopt}));
+        ValueCase{"text 1", {REG_SZ, TextWithNul(u"1")}, 49},
+        ValueCase{"text 0", {REG_SZ, TextWithNul(u"0")}, 48},
+        ValueCase{"text 10", {REG_SZ, TextWithNul(u"10")}, std::nullopt}));
 
 }  // namespace

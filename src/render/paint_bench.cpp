@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "cover_picture.h"
+#include "median.h"
 #include "recording_canvas.h"
 #include "screen_picture.h"
 
@@ -27,12 +28,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 template <class Work>
 double MedianMs(int times, Work work) {

@@ -7,26 +7,25 @@
 
 #include "birth_text.h"
 
-namespace {
-
-RegionalFormats Make(std::u16string date, std::u16string dateSep, bool twelve, bool zero, bool first,
-                     std::u16string am, std::u16string pm, std::u16string decimal,
-                     std::u16string timeSep = u":") {
+RegionalFormats Formats(std::u16string date, std::u16string dateSep, bool twelve, bool zero, bool first,
+                        std::u16string am, std::u16string pm, std::u16string decimal, std::u16string timeSep) {
   return {std::move(date), std::move(dateSep), std::move(timeSep), twelve, zero, first,
           std::move(am),   std::move(pm),      std::move(decimal), 50};
 }
 
+namespace {
+
 const std::array<RegionalFormats, 10> Samples = {
-    Make(u"dd.MM.yyyy", u".", false, false, false, u"", u"", u","),
-    Make(u"M/d/yyyy", u"/", true, false, false, u"AM", u"PM", u"."),
-    Make(u"d.M.yyyy", u".", false, true, false, u"", u"", u","),
-    Make(u"yyyy-MM-dd", u"-", false, true, false, u"fm", u"em", u","),
-    Make(u"dd.MM.yy", u".", false, false, false, u"", u"", u","),
-    Make(u"yyyy/MM/dd", u"/", true, false, true, u"午前", u"午後", u"."),
-    Make(u"dd.MM.yyyy", u".", false, true, false, u"дп", u"пп", u","),
-    Make(u"d-M-yyyy", u"-", true, true, false, u"a.m.", u"p.m.", u","),
-    Make(u"dd/MM/yyyy", u" / ", true, true, true, u"πμ", u"μμ", u"..", u" h "),
-    Make(u"yy''MM''dd", u"", true, false, false, u"", u"", u""),
+    Formats(u"dd.MM.yyyy", u".", false, false, false, u"", u"", u","),
+    Formats(u"M/d/yyyy", u"/", true, false, false, u"AM", u"PM", u"."),
+    Formats(u"d.M.yyyy", u".", false, true, false, u"", u"", u","),
+    Formats(u"yyyy-MM-dd", u"-", false, true, false, u"fm", u"em", u","),
+    Formats(u"dd.MM.yy", u".", false, false, false, u"", u"", u","),
+    Formats(u"yyyy/MM/dd", u"/", true, false, true, u"午前", u"午後", u"."),
+    Formats(u"dd.MM.yyyy", u".", false, true, false, u"дп", u"пп", u","),
+    Formats(u"d-M-yyyy", u"-", true, true, false, u"a.m.", u"p.m.", u","),
+    Formats(u"dd/MM/yyyy", u" / ", true, true, true, u"πμ", u"μμ", u"..", u" h "),
+    Formats(u"yy''MM''dd", u"", true, false, false, u"", u"", u""),
 };
 
 // The writer always puts the whole year; the text reads back where both

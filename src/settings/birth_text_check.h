@@ -8,6 +8,14 @@
 
 #include "regional_formats.h"
 
+// Regional formats from the fields that differ between locales (short date,
+// date separator, 12-hour clock, leading hour zero, designator first, the two
+// designators, decimal sign); the time separator ":" unless given, the
+// two-digit-year window 50.
+RegionalFormats Formats(std::u16string date, std::u16string dateSep, bool twelve, bool zero, bool first,
+                        std::u16string am, std::u16string pm, std::u16string decimal,
+                        std::u16string timeSep = u":");
+
 // Regional formats of several kinds of locale: day-month-year with "." and
 // ",", U.S. 12-hour, ISO, two-digit years, designators first, multi-character
 // and empty separators.

@@ -104,22 +104,16 @@ std::optional<TDateTime> ReadTime(Scanner& scan, const RegionalFormats& formats)
   std::optional<int> baseHour = TakeDesignator(scan, formats);
   const auto hour = scan.ReadNumber();
   if (!hour) return std::nullopt;
-  int h = hour->value, minute = 0, second = 0, msec = 0;
-  if (scan.Take(formats.TimeSeparator)) {
-    const auto m = scan.ReadNumber();
-    if (!m) return std::nullopt;
-    minute = m->value;
-    if (scan.Take(formats.TimeSeparator)) {
-      const auto s = scan.ReadNumber();
-      if (!s) return std::nullopt;
-      second = s->value;
-      if (scan.Take(formats.DecimalSeparator)) {
-        const auto ms = scan.ReadNumber();
-        if (!ms) return std::nullopt;
-        msec = ms->value;
-      }
-    }
+  // Minutes, seconds and milliseconds, each after its separator; a separator
+  // with no number after it spoils the time.
+  int fields[4] = {hour->value, 0, 0, 0};
+  for (int f = 1; f < 4; ++f) {
+    if (!scan.Take(f == 3 ? formats.DecimalSeparator : formats.TimeSeparator)) break;
+    const auto n = scan.ReadNumber();
+    if (!n) return std::nullopt;
+    fields[f] = n->value;
   }
+  auto [h, minute, second, msec] = fields;
   if (!baseHour) baseHour = TakeDesignator(scan, formats);
   if (baseHour) {
     if (h < 1 || h > 12) return std::nullopt;

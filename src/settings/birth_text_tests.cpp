@@ -14,12 +14,6 @@
 
 namespace {
 
-RegionalFormats Formats(std::u16string date, std::u16string dateSep, bool twelve, bool zero, bool first,
-                        std::u16string am, std::u16string pm, std::u16string decimal) {
-  return {std::move(date), std::move(dateSep), u":", twelve, zero, first,
-          std::move(am),   std::move(pm),      std::move(decimal), 50};
-}
-
 const RegionalFormats Russian = Formats(u"dd.MM.yyyy", u".", false, false, false, u"", u"", u",");
 const RegionalFormats US = Formats(u"M/d/yyyy", u"/", true, false, false, u"AM", u"PM", u".");
 const RegionalFormats German = Formats(u"d.M.yyyy", u".", false, true, false, u"", u"", u",");

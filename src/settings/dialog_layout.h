@@ -24,7 +24,7 @@ enum class DialogControl {
   LabelProgrammer,
   LabelWare,
   LabelVersion,
-  Label9,
+  Label9,  // the maker's contact e-mail address
   LabelSite,
   BitBtnOk,
 };

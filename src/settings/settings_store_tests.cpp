@@ -8,7 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,9 +17,16 @@
 #include "registry_key.h"
 #include "settings.h"
 #include "settings_key.h"
+#include "test_registry.h"
 #include "test_text.h"
 #include "unique_handle.h"
 #include "wide_text.h"
+
+// Settings as a failed comparison shows them.
+void PrintTo(const Settings& s, std::ostream* os) {
+  *os << "{Rus " << s.Rus << ", ShowStars " << s.ShowStars << ", UserName \"" << Narrow(s.UserName)
+      << "\", BirthMoment " << s.BirthMoment << "}";
+}
 
 namespace {
 
@@ -64,12 +71,8 @@ bool KeyExists() {
 
 // Removes the key, first giving it back full access in case a test locked it.
 void DeleteSettingsKey() {
-  if (UniqueRegKey key; RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, WRITE_DAC, key.put()) == ERROR_SUCCESS) {
-    SECURITY_DESCRIPTOR open{};
-    InitializeSecurityDescriptor(&open, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&open, TRUE, nullptr, FALSE);
-    RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &open);
-  }
+  if (UniqueRegKey key; RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, WRITE_DAC, key.put()) == ERROR_SUCCESS)
+    SetKeyAccess(key.get(), KEY_ALL_ACCESS);
   RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
   RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
 }
@@ -78,18 +81,7 @@ void DeleteSettingsKey() {
 void LockSettingsKey() {
   UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   ASSERT_TRUE(key);
-  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-  PSID everyone = nullptr;
-  ASSERT_TRUE(AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone));
-  alignas(DWORD) BYTE aclBytes[256] = {};
-  auto* acl = reinterpret_cast<ACL*>(aclBytes);
-  InitializeAcl(acl, sizeof aclBytes, ACL_REVISION);
-  AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone);
-  SECURITY_DESCRIPTOR readOnly{};
-  InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION);
-  SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE);
-  EXPECT_EQ(RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
-  FreeSid(everyone);
+  EXPECT_TRUE(SetKeyAccess(key.get(), KEY_READ));
 }
 
 // Stores the bytes exactly as given. RegSetValueExW would add a missing NUL to
@@ -113,14 +105,6 @@ void StoreRaw(std::u16string_view name, DWORD type, const std::vector<BYTE>& byt
   ASSERT_EQ(storedSize, bytes.size()) << "stored as given, byte for byte";
 }
 
-std::vector<BYTE> Bytes(std::u16string_view text, std::size_t byteCount) {
-  std::vector<BYTE> bytes(byteCount, 0);
-  std::memcpy(bytes.data(), text.data(), std::min(byteCount, text.size() * 2));
-  return bytes;
-}
-std::vector<BYTE> TextWithNul(std::u16string_view text) { return Bytes(text, text.size() * 2 + 2); }
-std::vector<BYTE> Dword(DWORD value) { return Bytes({reinterpret_cast<const char16_t*>(&value), 2}, 4); }
-
 Settings Load() {
   LoadSettings();
   return LoadedSettings();
@@ -136,6 +120,11 @@ class SettingsStore : public testing::Test {
     ASSERT_FALSE(KeyExists());
   }
   void TearDown() override { DeleteSettingsKey(); }
+  // Every default under this locale: its language, stars, the placeholder
+  // name, 1 January 2000.
+  Settings Defaults() const {
+    return {locale_.Russian, true, std::u16string(PlaceholderName(locale_.Russian)), 36526.0};
+  }
   const LocaleCase& locale_ = ThisLocale();
 };
 
@@ -164,10 +153,7 @@ TEST_F(SettingsStore, FirstRunCreatesAnEmptyKeyAndTakesEveryDefault) {
                              nullptr, nullptr, nullptr, nullptr),
             ERROR_SUCCESS);
   EXPECT_EQ(values, 0u) << "the load writes no value";
-  EXPECT_EQ(s.Rus, locale_.Russian);
-  EXPECT_TRUE(s.ShowStars);
-  EXPECT_EQ(s.UserName, PlaceholderName(locale_.Russian));
-  EXPECT_EQ(s.BirthMoment, 36526.0);
+  EXPECT_EQ(s, Defaults());
 }
 
 TEST_F(SettingsStore, EnglishFlagIsTheInverseOfRusAndPicksThePlaceholder) {
@@ -202,24 +188,23 @@ TEST_F(SettingsStore, UserTextIsReadWhateverItsLengthOrEnd) {
   const std::u16string longName(10000, u'Ж');
   const struct {
     const char* What;
-    DWORD Type;
-    std::vector<BYTE> Data;
+    RawValue Stored;
     std::u16string UserName;
   } cases[] = {
-      {"plain", REG_SZ, TextWithNul(u"Анна"), u"Анна"},
-      {"empty text", REG_SZ, TextWithNul(u""), u""},
-      {"no bytes at all", REG_SZ, {}, u""},
-      {"10,000 characters", REG_SZ, TextWithNul(longName), longName},
-      {"no NUL stored", REG_SZ, Bytes(u"Anna", 8), u"Anna"},
-      {"odd byte count", REG_SZ, Bytes(u"Anna", 9), u"Anna"},
-      {"a single byte", REG_SZ, {0x41}, u""},
-      {"text after a NUL", REG_SZ, Bytes(u"An\0na", 10), u"An"},
-      {"expandable, kept as stored", REG_EXPAND_SZ, TextWithNul(u"%USERNAME%"), u"%USERNAME%"},
+      {"plain", {REG_SZ, TextWithNul(u"Анна")}, u"Анна"},
+      {"empty text", {REG_SZ, TextWithNul(u"")}, u""},
+      {"no bytes at all", {REG_SZ, {}}, u""},
+      {"10,000 characters", {REG_SZ, TextWithNul(longName)}, longName},
+      {"no NUL stored", {REG_SZ, Bytes(u"Anna", 8)}, u"Anna"},
+      {"odd byte count", {REG_SZ, Bytes(u"Anna", 9)}, u"Anna"},
+      {"a single byte", {REG_SZ, {0x41}}, u""},
+      {"text after a NUL", {REG_SZ, Bytes(u"An\0na", 10)}, u"An"},
+      {"expandable, kept as stored", {REG_EXPAND_SZ, TextWithNul(u"%USERNAME%")}, u"%USERNAME%"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.What);
     DeleteSettingsKey();
-    StoreRaw(NameOf(UserValue), c.Type, c.Data);
+    StoreRaw(NameOf(UserValue), c.Stored.Type, c.Stored.Data);
     EXPECT_EQ(Load().UserName, c.UserName);
   }
 }
@@ -232,57 +217,54 @@ TEST_F(SettingsStore, UnusableValuesCountAsMissing) {
   const std::u16string birth = FormatBirthText(locale_.Formats, EncodeDate(1985, 3, 15), EncodeTime(9, 5, 0, 0));
   const struct {
     SettingsValueIndex Value;
-    DWORD Type;
-    std::vector<BYTE> Data;
+    RawValue Stored;
   } cases[] = {
-      {EnglishValue, REG_SZ, TextWithNul(u"0")},
-      {EnglishValue, REG_BINARY, Dword(english)},
-      {EnglishValue, REG_DWORD_BIG_ENDIAN, Dword(english)},
-      {EnglishValue, REG_QWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)},
-      {EnglishValue, REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 2)},
-      {EnglishValue, REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)},
-      {EnglishValue, REG_DWORD, {}},
-      {EnglishValue, REG_NONE, Dword(english)},
-      {StarValue, REG_SZ, TextWithNul(u"0")},
-      {StarValue, REG_BINARY, Dword(0)},
-      {StarValue, REG_DWORD, Bytes(u"", 3)},
-      {StarValue, REG_DWORD, Bytes(u"", 5)},
-      {StarValue, REG_QWORD, Bytes(u"", 8)},
-      {UserValue, REG_DWORD, Dword(0x41)},
-      {UserValue, REG_BINARY, TextWithNul(u"Anna")},
-      {UserValue, REG_MULTI_SZ, Bytes(u"Anna\0", 12)},
-      {UserValue, REG_NONE, TextWithNul(u"Anna")},
-      {BirthValue, REG_DWORD, Dword(1985)},
-      {BirthValue, REG_BINARY, TextWithNul(birth)},
-      {BirthValue, REG_MULTI_SZ, Bytes(birth + u'\0', birth.size() * 2 + 4)},
-      {BirthValue, REG_SZ, TextWithNul(u"")},
-      {BirthValue, REG_SZ, {}},
-      {BirthValue, REG_SZ, TextWithNul(u"   ")},
-      {BirthValue, REG_SZ, TextWithNul(u"birthday")},
-      {BirthValue, REG_SZ, TextWithNul(u"31/31/31 31:31:31")},
-      {BirthValue, REG_SZ, TextWithNul(u"0.0.0")},
-      {BirthValue, REG_SZ, TextWithNul(u"25:00")},
-      {BirthValue, REG_SZ, TextWithNul(u"\u0661\u0669/\u0660\u0663/\u0661\u0669\u0668\u0665")},
-      {BirthValue, REG_SZ, Bytes(u"1", 1)},
+      {EnglishValue, {REG_SZ, TextWithNul(u"0")}},
+      {EnglishValue, {REG_BINARY, Dword(english)}},
+      {EnglishValue, {REG_DWORD_BIG_ENDIAN, Dword(english)}},
+      {EnglishValue, {REG_QWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)}},
+      {EnglishValue, {REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 2)}},
+      {EnglishValue, {REG_DWORD, Bytes({reinterpret_cast<const char16_t*>(&english), 2}, 8)}},
+      {EnglishValue, {REG_DWORD, {}}},
+      {EnglishValue, {REG_NONE, Dword(english)}},
+      {StarValue, {REG_SZ, TextWithNul(u"0")}},
+      {StarValue, {REG_BINARY, Dword(0)}},
+      {StarValue, {REG_DWORD, Bytes(u"", 3)}},
+      {StarValue, {REG_DWORD, Bytes(u"", 5)}},
+      {StarValue, {REG_QWORD, Bytes(u"", 8)}},
+      {UserValue, {REG_DWORD, Dword(0x41)}},
+      {UserValue, {REG_BINARY, TextWithNul(u"Anna")}},
+      {UserValue, {REG_MULTI_SZ, Bytes(u"Anna\0", 12)}},
+      {UserValue, {REG_NONE, TextWithNul(u"Anna")}},
+      {BirthValue, {REG_DWORD, Dword(1985)}},
+      {BirthValue, {REG_BINARY, TextWithNul(birth)}},
+      {BirthValue, {REG_MULTI_SZ, Bytes(birth + u'\0', birth.size() * 2 + 4)}},
+      {BirthValue, {REG_SZ, TextWithNul(u"")}},
+      {BirthValue, {REG_SZ, {}}},
+      {BirthValue, {REG_SZ, TextWithNul(u"   ")}},
+      {BirthValue, {REG_SZ, TextWithNul(u"birthday")}},
+      {BirthValue, {REG_SZ, TextWithNul(u"31/31/31 31:31:31")}},
+      {BirthValue, {REG_SZ, TextWithNul(u"0.0.0")}},
+      {BirthValue, {REG_SZ, TextWithNul(u"25:00")}},
+      {BirthValue, {REG_SZ, TextWithNul(u"\u0661\u0669/\u0660\u0663/\u0661\u0669\u0668\u0665")}},
+      {BirthValue, {REG_SZ, Bytes(u"1", 1)}},
   };
   std::printf("Trying %zu unusable registry values\n", std::size(cases));
   for (const auto& c : cases) {
     const std::u16string_view name = NameOf(c.Value);
-    SCOPED_TRACE(testing::Message() << std::string(name.begin(), name.end()) << " type " << c.Type << ", "
-                                    << c.Data.size() << " bytes");
+    SCOPED_TRACE(testing::Message() << std::string(name.begin(), name.end()) << " type " << c.Stored.Type << ", "
+                                    << c.Stored.Data.size() << " bytes");
     DeleteSettingsKey();
     // The three other values hold good settings that differ from the defaults.
     if (c.Value != EnglishValue) StoreRaw(NameOf(EnglishValue), REG_DWORD, Dword(english));
     if (c.Value != StarValue) StoreRaw(NameOf(StarValue), REG_DWORD, Dword(0));
     if (c.Value != UserValue) StoreRaw(NameOf(UserValue), REG_SZ, TextWithNul(u"Anna"));
     if (c.Value != BirthValue) StoreRaw(NameOf(BirthValue), REG_SZ, TextWithNul(birth));
-    StoreRaw(name, c.Type, c.Data);
-    const Settings s = Load();
+    StoreRaw(name, c.Stored.Type, c.Stored.Data);
     const bool rus = c.Value == EnglishValue ? locale_.Russian : english == 0;
-    EXPECT_EQ(s.Rus, rus);
-    EXPECT_EQ(s.ShowStars, c.Value == StarValue);
-    EXPECT_EQ(s.UserName, c.Value == UserValue ? PlaceholderName(rus) : u"Anna");
-    EXPECT_EQ(s.BirthMoment, c.Value == BirthValue ? 36526.0 : EncodeDate(1985, 3, 15) + EncodeTime(9, 5, 0, 0));
+    const std::u16string user(c.Value == UserValue ? PlaceholderName(rus) : u"Anna");
+    const TDateTime moment = c.Value == BirthValue ? 36526.0 : EncodeDate(1985, 3, 15) + EncodeTime(9, 5, 0, 0);
+    EXPECT_EQ(Load(), (Settings{rus, c.Value == StarValue, user, moment}));
   }
 }
 
@@ -316,11 +298,7 @@ TEST_F(SettingsStore, SaveThenLoadGivesTheSameSettings) {
     SCOPED_TRACE(saved.BirthMoment);
     DeleteSettingsKey();
     ASSERT_EQ(SaveSettings(saved), std::nullopt);
-    const Settings loaded = Load();
-    EXPECT_EQ(loaded.Rus, saved.Rus);
-    EXPECT_EQ(loaded.ShowStars, saved.ShowStars);
-    EXPECT_EQ(loaded.UserName, saved.UserName);
-    EXPECT_EQ(loaded.BirthMoment, saved.BirthMoment);
+    EXPECT_EQ(Load(), saved);
 
     // The stored form: numbers as 4-byte REG_DWORD, texts as REG_SZ with their NUL.
     UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
@@ -424,11 +402,7 @@ TEST_F(SettingsStore, KeyWithoutFullAccessFailsTheSaveAndReadsAsEmpty) {
   }
   EXPECT_EQ(ReadTextValue(readable.get(), L"User"), u"Анна");
   // The load opens with full access too: every value counts as missing.
-  const Settings s = Load();
-  EXPECT_EQ(s.Rus, locale_.Russian);
-  EXPECT_TRUE(s.ShowStars);
-  EXPECT_EQ(s.UserName, PlaceholderName(locale_.Russian));
-  EXPECT_EQ(s.BirthMoment, 36526.0);
+  EXPECT_EQ(Load(), Defaults());
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
-// The four program-wide settings variables, at their defaults until LoadSettings.
+// The four program-wide settings variables, at the defaults of Settings until
+// LoadSettings.
 #include "settings.h"
 
-bool Rus = false;
-bool ShowStars = true;
-std::u16string UserName;
-TDateTime BirthMoment = DefaultBirthMoment;
+bool Rus = Settings{}.Rus;
+bool ShowStars = Settings{}.ShowStars;
+std::u16string UserName = Settings{}.UserName;
+TDateTime BirthMoment = Settings{}.BirthMoment;
 
 Settings LoadedSettings() { return {Rus, ShowStars, UserName, BirthMoment}; }

@@ -4,11 +4,14 @@
 
 #include <algorithm>
 
+#include "median.h"
 #include "test_text.h"
 
 #ifdef _WIN32
 #include "cursor_count.h"
+#include "test_registry.h"
 #include "test_window.h"
+#include "unique_handle.h"
 #include "wine_path.h"
 #include "window_search.h"
 #endif
@@ -26,6 +29,13 @@ TEST(Narrow, WritesUtf8) {
       {u"\U0001F600", "\xF0\x9F\x98\x80"},
   };
   for (const auto& c : cases) EXPECT_EQ(Narrow(c.text), c.utf8);
+}
+
+TEST(Median, TakesTheMiddleOrTheMeanOfTheMiddleTwo) {
+  EXPECT_EQ(Median({}), 0);
+  EXPECT_EQ(Median({7}), 7);
+  EXPECT_EQ(Median({3, 1, 2}), 2);
+  EXPECT_EQ(Median({4, 1, 3, 2}), 2.5);
 }
 
 #ifdef _WIN32
@@ -46,6 +56,41 @@ TEST(WinePath, PutsUnixPathsOnDriveZ) {
   // Wide paths, as a wmain receives them, follow the same rule.
   EXPECT_EQ(WinePath(std::wstring_view(L"/a/b")), L"Z:\\a\\b");
   EXPECT_EQ(WinePath(std::wstring_view(L"D:\\x")), L"D:\\x");
+}
+
+// The key's owner may always change its DACL (WRITE_DAC), so a locked key of an
+// earlier run is opened up and removed first.
+TEST(SetKeyAccess, LocksAKeyAgainstWritingAndOpensItAgain) {
+  constexpr wchar_t path[] = L"Software\\QuelloraTests\\KeyAccess";
+  const auto open = [&](REGSAM access) {
+    UniqueRegKey key;
+    RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, access, key.put());
+    return key;
+  };
+  const auto unlock = [&] {
+    const UniqueRegKey key = open(WRITE_DAC);
+    return key && SetKeyAccess(key.get(), KEY_ALL_ACCESS);
+  };
+  unlock();
+  RegDeleteKeyW(HKEY_CURRENT_USER, path);
+  {
+    UniqueRegKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_TRUE(SetKeyAccess(key.get(), KEY_READ));
+  }
+  EXPECT_FALSE(open(KEY_SET_VALUE)) << "written to a locked key";
+  EXPECT_TRUE(open(KEY_READ));
+  EXPECT_TRUE(unlock());
+  EXPECT_TRUE(open(KEY_SET_VALUE));
+  RegDeleteKeyW(HKEY_CURRENT_USER, path);
+}
+
+TEST(RawValue, BytesAreStoredLowByteFirst) {
+  EXPECT_EQ(Dword(0x01020304), (std::vector<BYTE>{4, 3, 2, 1}));
+  EXPECT_EQ(TextWithNul(u"A\u0416"), (std::vector<BYTE>{0x41, 0, 0x16, 0x04, 0, 0}));
+  EXPECT_EQ(Bytes(u"Anna", 3), (std::vector<BYTE>{0x41, 0, 0x6E}));
+  EXPECT_EQ(Bytes(u"A", 4), (std::vector<BYTE>{0x41, 0, 0, 0}));
 }
 
 TEST(WindowSearch, FindsTheTestsOwnWindowByWhatItSays) {

@@ -19,6 +19,14 @@ BOOL CALLBACK Visit(HWND window, LPARAM data) {
   }
 }
 
+// A name the system keeps for a window (its class, its caption), read into a
+// buffer of 256 characters: longer ones are cut.
+std::wstring KeptName(HWND window, int(WINAPI* read)(HWND, LPWSTR, int)) {
+  wchar_t name[256] = {};
+  read(window, name, 256);
+  return name;
+}
+
 }  // namespace
 
 std::vector<HWND> FindWindows(const WindowMatch& match, HWND parent) {
@@ -39,17 +47,8 @@ DWORD ProcessOf(HWND window) {
   return process;
 }
 
-std::wstring ClassNameOf(HWND window) {
-  wchar_t name[256] = {};
-  GetClassNameW(window, name, 256);
-  return name;
-}
-
-std::wstring TitleOf(HWND window) {
-  wchar_t title[256] = {};
-  GetWindowTextW(window, title, 256);
-  return title;
-}
+std::wstring ClassNameOf(HWND window) { return KeptName(window, GetClassNameW); }
+std::wstring TitleOf(HWND window) { return KeptName(window, GetWindowTextW); }
 
 std::wstring TextOf(HWND window) {
   wchar_t text[2048] = {};

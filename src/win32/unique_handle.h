@@ -46,57 +46,38 @@ class UniqueWin32 {
   [[no_unique_address]] Traits traits_{};
 };
 
-struct RegKeyTraits {
-  static HKEY Invalid() { return nullptr; }
-  static void Close(HKEY key) { RegCloseKey(key); }
+// A handle that is empty when null and released by one call that takes the
+// handle alone.
+template <typename Handle, auto Release>
+struct ReleaseTraits {
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle handle) { Release(handle); }
 };
-struct ModuleTraits {
-  static HMODULE Invalid() { return nullptr; }
-  static void Close(HMODULE module) { FreeLibrary(module); }
+// The same for a release call that also takes what the handle came from,
+// kept beside the handle.
+template <typename Handle, typename Source, auto Release>
+struct ReleaseToTraits {
+  Source From = nullptr;
+  static Handle Invalid() { return nullptr; }
+  void Close(Handle handle) const { Release(From, handle); }
 };
-struct KernelHandleTraits {
-  static HANDLE Invalid() { return nullptr; }
-  static void Close(HANDLE handle) { CloseHandle(handle); }
-};
-
 // A pen, brush, font or bitmap; deleting it is only sound once it is no longer
 // selected, so its owner is declared before the selection's.
 template <typename Object>
-struct GdiObjectTraits {
-  static Object Invalid() { return nullptr; }
-  static void Close(Object object) { DeleteObject(object); }
-};
-// A context made with CreateCompatibleDC.
-struct MemoryDcTraits {
-  static HDC Invalid() { return nullptr; }
-  static void Close(HDC dc) { DeleteDC(dc); }
-};
-// A context taken with GetDC goes back to the window it came from.
-struct WindowDcTraits {
-  HWND Window = nullptr;
-  static HDC Invalid() { return nullptr; }
-  void Close(HDC dc) const { ReleaseDC(Window, dc); }
-};
-// The object a selection replaced, put back into the context it came out of.
-struct SelectionTraits {
-  HDC Dc = nullptr;
-  static HGDIOBJ Invalid() { return nullptr; }
-  void Close(HGDIOBJ previous) const { SelectObject(Dc, previous); }
-};
-struct WindowTraits {
-  static HWND Invalid() { return nullptr; }
-  static void Close(HWND window) { DestroyWindow(window); }
-};
+using GdiObjectTraits = ReleaseTraits<Object, DeleteObject>;
 
-using UniqueRegKey = UniqueWin32<HKEY, RegKeyTraits>;
-using UniqueModule = UniqueWin32<HMODULE, ModuleTraits>;
-using UniqueHandle = UniqueWin32<HANDLE, KernelHandleTraits>;
+using UniqueRegKey = UniqueWin32<HKEY, ReleaseTraits<HKEY, RegCloseKey>>;
+using UniqueModule = UniqueWin32<HMODULE, ReleaseTraits<HMODULE, FreeLibrary>>;
+using UniqueHandle = UniqueWin32<HANDLE, ReleaseTraits<HANDLE, CloseHandle>>;
 using UniqueFont = UniqueWin32<HFONT, GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueWin32<HBITMAP, GdiObjectTraits<HBITMAP>>;
-using UniqueMemoryDc = UniqueWin32<HDC, MemoryDcTraits>;
-using UniqueWindowDc = UniqueWin32<HDC, WindowDcTraits>;
-using UniqueSelection = UniqueWin32<HGDIOBJ, SelectionTraits>;
-using UniqueWindow = UniqueWin32<HWND, WindowTraits>;
+// A context made with CreateCompatibleDC.
+using UniqueMemoryDc = UniqueWin32<HDC, ReleaseTraits<HDC, DeleteDC>>;
+// A context taken with GetDC goes back to the window it came from.
+using UniqueWindowDc = UniqueWin32<HDC, ReleaseToTraits<HDC, HWND, ReleaseDC>>;
+// The object a selection replaced, put back into the context it came out of.
+using UniqueSelection = UniqueWin32<HGDIOBJ, ReleaseToTraits<HGDIOBJ, HDC, SelectObject>>;
+using UniqueWindow = UniqueWin32<HWND, ReleaseTraits<HWND, DestroyWindow>>;
 
 // GetDC(window), released to the same window. A null result owns nothing.
 inline UniqueWindowDc GetWindowDc(HWND window) { return UniqueWindowDc(GetDC(window), {window}); }

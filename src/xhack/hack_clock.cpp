@@ -13,12 +13,25 @@
 
 #include "star_field.h"
 
+namespace {
+
+// The real-time clock now, and the local time of its second.
+struct LocalNow {
+  timespec Real{};
+  tm Local{};
+};
+LocalNow ReadLocalNow() {
+  LocalNow now;
+  clock_gettime(CLOCK_REALTIME, &now.Real);
+  localtime_r(&now.Real.tv_sec, &now.Local);
+  return now;
+}
+
+}  // namespace
+
 ClockReading ReadClock(const std::optional<TDateTime>& fixedNow) {
   if (fixedNow) return {*fixedNow, FixedMomentStarSeed(*fixedNow)};
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  tm local{};
-  localtime_r(&now.tv_sec, &local);
+  const auto [now, local] = ReadLocalNow();
   // A leap second reads as second 59 once more rather than an invalid time.
   const TDateTime moment = ComposeDateTime(
       EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday),
@@ -39,10 +52,7 @@ void MinuteTimer::Rearm() {
   std::uint64_t expirations = 0;
   // Fails with ECANCELED after the clock was set, EAGAIN when nothing woke it; either is fine.
   [[maybe_unused]] const ssize_t got = read(fd_, &expirations, sizeof expirations);
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  tm local{};
-  localtime_r(&now.tv_sec, &local);
+  const auto [now, local] = ReadLocalNow();
   // The next second 0 of the local clock, as a moment of the real-time clock:
   // an absolute timer fires at it even after a suspend, never before it, and
   // is cancelled (and so wakes) when the clock is set.

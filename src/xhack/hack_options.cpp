@@ -25,6 +25,12 @@ HackOptionError Bad(const std::string& option, const std::string& what) {
   return {"quellora: " + option + ": " + what};
 }
 
+// The options whose value is the next argument.
+bool TakesValue(std::string_view option) {
+  return option == "-window-id" || option == "-display" || option == "-name" || option == "-birth" ||
+         option == "-now" || option == "-list";
+}
+
 bool Blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 // A backslash that only a line break follows (past spaces and tabs) ends a
@@ -120,44 +126,37 @@ std::variant<HackOptions, HackOptionError> ParseHackOptions(const std::vector<st
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string option = args[i];
     if (option.size() > 2 && option[0] == '-' && option[1] == '-') option.erase(0, 1);
-    const auto value = [&]() -> const std::string* {
-      return i + 1 < args.size() ? &args[++i] : nullptr;
-    };
+    std::string_view value;
+    if (TakesValue(option)) {
+      if (i + 1 >= args.size()) return Bad(option, option == "-list" ? "missing file name" : "missing value");
+      value = args[++i];
+    }
     if (option == "-root" || option == "-window") {
       options.Target = option == "-root" ? HackTarget::Root : HackTarget::OwnWindow;
       options.TargetGiven = true;
     } else if (option == "-window-id") {
-      const std::string* v = value();
-      if (!v) return Bad(option, "missing value");
-      const auto id = ParseWindowId(*v);
-      if (!id) return Bad(option, "expected a window id such as 0x2a00007, got " + QuotedValue(*v));
+      const auto id = ParseWindowId(value);
+      if (!id) return Bad(option, "expected a window id such as 0x2a00007, got " + QuotedValue(value));
       options.Target = HackTarget::WindowId;
       options.TargetGiven = true;
       options.WindowId = *id;
     } else if (option == "-display") {
-      const std::string* v = value();
-      if (!v) return Bad(option, "missing value");
-      options.Display = *v;
+      options.Display = std::string(value);
     } else if (option == "-name") {
-      const std::string* v = value();
-      if (!v) return Bad(option, "missing value");
-      auto name = Utf16FromUtf8(CollapseWhitespace(*v));
+      auto name = Utf16FromUtf8(CollapseWhitespace(value));
       if (!name) return Bad(option, "not valid UTF-8");
       options.Name = std::move(*name);
     } else if (option == "-birth" || option == "-now") {
-      const std::string* v = value();
-      if (!v) return Bad(option, "missing value");
-      const auto moment = ParseHackMoment(CollapseWhitespace(*v));
-      if (!moment) return Bad(option, "expected a date and time as YYYY-MM-DDTHH:MM[:SS], got " + QuotedValue(*v));
+      const auto moment = ParseHackMoment(CollapseWhitespace(value));
+      if (!moment) return Bad(option, "expected a date and time as YYYY-MM-DDTHH:MM[:SS], got " + QuotedValue(value));
       (option == "-birth" ? options.Birth : options.FixedNow) = *moment;
     } else if (option == "-english" || option == "-russian") {
       options.English = option == "-english";
     } else if (option == "-stars" || option == "-no-stars") {
       options.Stars = option == "-stars";
     } else if (option == "-list") {
-      const std::string* v = value();
-      if (!v || v->empty()) return Bad(option, "missing file name");
-      options.ListFile = *v;
+      if (value.empty()) return Bad(option, "missing file name");
+      options.ListFile = std::string(value);
     } else if (option == "-help" || option == "-h") {
       options.Help = true;
     } else {

@@ -47,6 +47,15 @@ std::string Named(Visual* visual, int depth) {
   return text;
 }
 
+// A line of whole pixels of Word's size, in this machine's byte order.
+template <typename Word, typename PixelAt>
+void PutWords(unsigned char* line, int width, const PixelAt& pixelAt) {
+  for (int x = 0; x < width; ++x) {
+    const auto value = static_cast<Word>(pixelAt(x));
+    std::memcpy(line + sizeof(Word) * x, &value, sizeof(Word));
+  }
+}
+
 // Writes every pixel of cairo's image into the window's image through
 // pixelOf; whole bytes in this machine's order directly, anything else (a
 // server of the other byte order, pixels of 1 or 4 bits) through Xlib.
@@ -61,26 +70,15 @@ void WritePixels(const unsigned char* rows, int stride, XImage& out, PixelOf&& p
       std::memcpy(&word, in + 4 * x, 4);
       return static_cast<Rgb>(word & 0xFFFFFFu);
     };
+    const auto pixelAt = [&](int x) { return pixelOf(colour(x)); };
     unsigned char* line = reinterpret_cast<unsigned char*>(out.data) + static_cast<std::size_t>(y) * out.bytes_per_line;
     switch (bits) {
-      case 8:
-        for (int x = 0; x < out.width; ++x) line[x] = static_cast<unsigned char>(pixelOf(colour(x)));
-        break;
-      case 16:
-        for (int x = 0; x < out.width; ++x) {
-          const auto value = static_cast<std::uint16_t>(pixelOf(colour(x)));
-          std::memcpy(line + 2 * x, &value, 2);
-        }
-        break;
-      case 32:
-        for (int x = 0; x < out.width; ++x) {
-          const auto value = static_cast<std::uint32_t>(pixelOf(colour(x)));
-          std::memcpy(line + 4 * x, &value, 4);
-        }
-        break;
+      case 8: PutWords<std::uint8_t>(line, out.width, pixelAt); break;
+      case 16: PutWords<std::uint16_t>(line, out.width, pixelAt); break;
+      case 32: PutWords<std::uint32_t>(line, out.width, pixelAt); break;
       case 24:
         for (int x = 0; x < out.width; ++x) {
-          const unsigned long pixel = pixelOf(colour(x));
+          const unsigned long pixel = pixelAt(x);
           unsigned char* p = line + 3 * x;
           p[low ? 0 : 2] = static_cast<unsigned char>(pixel);
           p[1] = static_cast<unsigned char>(pixel >> 8);
@@ -88,7 +86,7 @@ void WritePixels(const unsigned char* rows, int stride, XImage& out, PixelOf&& p
         }
         break;
       default:
-        for (int x = 0; x < out.width; ++x) XPutPixel(&out, x, y, pixelOf(colour(x)));
+        for (int x = 0; x < out.width; ++x) XPutPixel(&out, x, y, pixelAt(x));
         break;
     }
   }

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "display_scale.h"
 
@@ -58,19 +59,28 @@ Window VirtualRoot(Display* display) {
   return found;
 }
 
-std::variant<TargetWindow, std::string> Existing(Display* display, Window window,
-                                                 const std::string& named) {
+// The window's attributes; none when there is no such window (the error that
+// causes is counted, not fatal).
+std::optional<XWindowAttributes> AttributesOf(Display* display, Window window) {
   XWindowAttributes attributes{};
   const unsigned long before = errorCount;
   const Status status = XGetWindowAttributes(display, window, &attributes);
   XSync(display, False);
-  if (!status || errorCount != before) return named + ": no such window";
+  if (!status || errorCount != before) return std::nullopt;
+  return attributes;
+}
+
+std::variant<TargetWindow, std::string> Existing(Display* display, Window window,
+                                                 const std::string& named) {
+  const std::optional<XWindowAttributes> attributes = AttributesOf(display, window);
+  if (!attributes) return named + ": no such window";
   // Only the events: the window belongs to someone else.
+  const unsigned long before = errorCount;
   XSelectInput(display, window, ExposureMask | StructureNotifyMask);
   XSync(display, False);
   if (errorCount != before) return named + ": the window vanished";
-  return TargetWindow{window, false, attributes.width, attributes.height, attributes.visual,
-                      attributes.depth, attributes.colormap};
+  return TargetWindow{window, false, attributes->width, attributes->height, attributes->visual,
+                      attributes->depth, attributes->colormap};
 }
 
 }  // namespace
@@ -82,13 +92,7 @@ void InstallXErrorHandlers() {
 
 unsigned long XErrorCount() { return errorCount; }
 
-bool WindowExists(Display* display, Window window) {
-  XWindowAttributes attributes{};
-  const unsigned long before = errorCount;
-  const Status status = XGetWindowAttributes(display, window, &attributes);
-  XSync(display, False);
-  return status && errorCount == before;
-}
+bool WindowExists(Display* display, Window window) { return AttributesOf(display, window).has_value(); }
 
 std::variant<DisplayConnection, std::string> OpenDisplay(const HackOptions& options) {
   const char* name = options.Display ? options.Display->c_str() : nullptr;

@@ -88,12 +88,8 @@ case_save_registry_writes_the_files() {
   [[ -n $(server_pid) ]] || fail "the server after the save does not outlive a pause"
 }
 
-for case_name in server_outlives_a_pause program_starts_while_the_server_is_held \
-                 wait_programs_waits_for_programs_only save_registry_writes_the_files; do
-  before=$failures
-  "case_$case_name"
-  ((failures == before)) && echo "ok: $case_name"
+for name in server_outlives_a_pause program_starts_while_the_server_is_held \
+            wait_programs_waits_for_programs_only save_registry_writes_the_files; do
+  run_case "$name" "case_$name"
 done
-case_name=""
-echo "$failures failure(s)"
-exit $((failures > 0))
+end_suite

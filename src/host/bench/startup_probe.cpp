@@ -11,13 +11,13 @@
 // the probe prints each step's median; it fails when a step is missing.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 #include <vector>
 
 #include "child_process.h"
+#include "median.h"
 #include "startup_steps.h"
 #include "window_search.h"
 #include "wine_path.h"
@@ -47,13 +47,6 @@ struct Subject {
   std::wstring arguments;
   std::vector<double> startups;
 };
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  if (n == 0) return 0;
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // Starts the subject once and waits for its first idle message loop; false
 // when it cannot start or never gets there.

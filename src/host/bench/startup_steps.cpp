@@ -7,6 +7,7 @@
 #include <map>
 #include <string_view>
 
+#include "median.h"
 #include "startup_marks.h"
 #include "unique_handle.h"
 
@@ -47,13 +48,6 @@ std::string DebugText(HANDLE process, const OUTPUT_DEBUG_STRING_INFO& info) {
   }
   text.resize(std::min(text.find('\0'), text.size()));
   return text;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  if (n == 0) return 0;
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 // What each step covers: the time from the step before to its end.

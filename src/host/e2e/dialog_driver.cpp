@@ -2,12 +2,12 @@
 // controls, input and the registry key it writes.
 #include "dialog_driver.h"
 
-#include <aclapi.h>
 #include <commctrl.h>
 
 #include <vector>
 
 #include "dialog_ids.h"
+#include "test_registry.h"
 
 namespace {
 
@@ -24,29 +24,6 @@ UniqueRegKey OpenSettingsKey(REGSAM access, bool create = false) {
     RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, access, key.put());
   }
   return key;
-}
-
-// A DACL with one entry: Everyone may do `access`, nothing else.
-bool SetKeyAccess(HKEY key, DWORD access) {
-  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-  PSID everyone = nullptr;
-  if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) return false;
-  EXPLICIT_ACCESSW entry{};
-  entry.grfAccessPermissions = access;
-  entry.grfAccessMode = SET_ACCESS;
-  entry.grfInheritance = NO_INHERITANCE;
-  entry.Trustee.TrusteeForm = TRUSTEE_IS_SID;
-  entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-  entry.Trustee.ptstrName = static_cast<LPWSTR>(everyone);
-  PACL acl = nullptr;
-  bool done = false;
-  if (SetEntriesInAclW(1, &entry, nullptr, &acl) == ERROR_SUCCESS) {
-    done = SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                           nullptr, nullptr, acl, nullptr) == ERROR_SUCCESS;
-    LocalFree(acl);
-  }
-  FreeSid(everyone);
-  return done;
 }
 
 std::optional<DWORD> ReadDword(HKEY key, const wchar_t* name) {

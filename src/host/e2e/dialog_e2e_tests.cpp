@@ -55,9 +55,7 @@ std::map<int, std::wstring> AllTexts(const DialogRun& run) {
 
 void PressOkAndWait(DialogRun& run) {
   PostMessageW(run.Item(IdBitBtnOk), BM_CLICK, 0, 0);
-  DWORD code = 99;
-  ASSERT_TRUE(run.WaitForExit(ExitWaitMs, &code));
-  EXPECT_EQ(code, 0u);
+  WaitForCleanExit(run);
 }
 
 std::optional<std::wstring> ReadRecorderCommandLine() {
@@ -157,9 +155,7 @@ TEST_F(DialogTest, OkWritesTheFourValuesAndTheNextRunShowsThem) {
     Click(run->Item(IdCheckBoxEnglish));  // the other language than the system's
     // Enter presses the default button, wherever the focus is.
     PostKey(run->Item(IdEditUser), VK_RETURN);
-    DWORD code = 99;
-    ASSERT_TRUE(run->WaitForExit(ExitWaitMs, &code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_NO_FATAL_FAILURE(WaitForCleanExit(*run));
   }
   const StoredValues stored = ReadStoredValues();
   EXPECT_EQ(stored.English, RussianSystem ? 1u : 0u);
@@ -246,9 +242,7 @@ TEST_F(DialogTest, ClosingWithoutOkWritesNothing) {
         PostMessageW(run->Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
     }
-    DWORD code = 99;
-    ASSERT_TRUE(run->WaitForExit(ExitWaitMs, &code));
-    EXPECT_EQ(code, 0u);
+    ASSERT_NO_FATAL_FAILURE(WaitForCleanExit(*run));
     const StoredValues stored = ReadStoredValues();
     EXPECT_EQ(stored.English, 1u);
     EXPECT_EQ(stored.User, L"Before");

@@ -20,11 +20,15 @@ std::unique_ptr<DialogRun> DialogTest::Open(const std::wstring& program, const s
   return run;
 }
 
-void CloseAndWait(DialogRun& run) {
-  PostMessageW(run.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+void WaitForCleanExit(DialogRun& run) {
   DWORD code = 99;
   ASSERT_TRUE(run.WaitForExit(ExitWaitMs, &code));
   EXPECT_EQ(code, 0u);
+}
+
+void CloseAndWait(DialogRun& run) {
+  PostMessageW(run.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  WaitForCleanExit(run);
 }
 
 int main(int argc, char** argv) {

@@ -27,5 +27,8 @@ class DialogTest : public testing::Test {
   std::unique_ptr<DialogRun> Open(const std::wstring& program = Program, const std::wstring& arguments = Arguments);
 };
 
+// Expects the dialog's process, closed by the test, to end within ExitWaitMs
+// with exit code 0.
+void WaitForCleanExit(DialogRun& run);
 // Closes the dialog with the system menu's Close and expects the process to end.
 void CloseAndWait(DialogRun& run);

@@ -27,8 +27,9 @@ override_name=$(printf 'Anna\u202e')
 
 XVFB_PID="" saver_pid=""
 stop_display() {
-  if [[ -n $saver_pid ]]; then kill "$saver_pid" 2>/dev/null; wait "$saver_pid" 2>/dev/null; saver_pid=""; fi
-  # Wine keeps the desktop's size for as long as its server runs.
+  stop_saver
+  # Wine keeps the desktop's size for as long as its server runs: each screen
+  # has a server of its own.
   if [[ -d $WINEPREFIX ]]; then timeout 30 wineserver -k 2>/dev/null; wait_wineserver; fi
   if [[ -n $XVFB_PID ]]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""; fi
 }
@@ -41,9 +42,8 @@ trap cleanup EXIT
 # The snapshot tool's listing and image of the screen at the moment the
 # screenshot was taken, for the saver's settings.
 draw_snapshot() {  # WIDTH HEIGHT DPI LANG USER MOMENT
-  wine_for 60 "$snapshot" --now "$6" --user "$5" --birth "1985-07-01 08:30" --lang "$4" --stars off \
-    --size "$1x$2" --dpi "$3" --list "$(wine_path "$state/list.txt")" --image "$(wine_path "$state/snapshot.bmp")" \
-    >/dev/null 2>&1 && tr -d '\r' <"$state/list.txt" >"$state/list"
+  snapshot_picture "$snapshot" "$state" --now "$6" --user "$5" --birth "1985-07-01 08:30" --lang "$4" --stars off \
+    --size "$1x$2" --dpi "$3"
 }
 
 # Pixels of the screenshot that are not the background within a ring 1 to 2
@@ -80,18 +80,14 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
   esac
   start_xvfb "$state" "${width}x${height}x24" || return
   [[ -d $WINEPREFIX ]] || prepare_prefix
+  start_wineserver
   reg_number 'HKCU\SOFTWARE\Quellora' English "$([[ $lang == en ]] && echo 1 || echo 0)"
   reg_number 'HKCU\SOFTWARE\Quellora' Star 0
   reg_set 'HKCU\SOFTWARE\Quellora' User "$user"
   # The birth text in the U.S. formats the saver reads under LC_ALL.
   reg_set 'HKCU\SOFTWARE\Quellora' Birth '7/1/1985 8:30:00 AM'
   reg_number 'HKCU\Control Panel\Desktop' LogPixels "$dpi"
-  wine "$saver" /s >/dev/null 2>&1 &
-  saver_pid=$!
-  if ! timeout "$(bound 30)" xdotool search --sync --onlyvisible --classname quellora.scr >/dev/null 2>&1; then
-    fail "no saver window"
-    return
-  fi
+  start_saver "$saver" /s || { fail "no saver window"; return; }
   sleep 2
   # The screenshot and the snapshot of its minute; once more should the
   # minute turn between the two.
@@ -109,7 +105,7 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
   done
   [[ -n $shots ]] && convert "$state/shot.ppm" -strip "$shots/saver-${width}x${height}-${dpi}.png"
   [[ $differing == 0 ]] || fail "the screen is not the snapshot tool's picture: $differing pixels differ"
-  read -r _ label_font _ < <(grep -m1 '^Font' "$state/list")
+  read -r _ label_font _ < <(grep -m1 '^Font' "$state/listing")
   echo "$case_name: the labels' font is $label_font px (15 px at 96 DPI; the display asks $(awk -v d="$dpi" 'BEGIN { printf "%.3f", d / 96 }') times)"
 
   # Each ring disc: inside the screen's outer 3 pixels, its fill on both sides
@@ -132,7 +128,7 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
     local near
     near=$(touching_disc "$l" "$t" "$r" "$b" "$pen")
     ((near == 0)) || fail "disc $discs at $l $t $r $b: $near pixels of ink within 2 pixels of it"
-  done < <(ring_discs "$state/list")
+  done < <(ring_discs "$state/listing")
   ((discs == 12)) || fail "$discs discs in the listing, wanted 12"
   local edge
   edge=$(edge_colours "$width" "$height")
@@ -140,9 +136,9 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
 
   # The bottom row: the person text in two runs, the site address at the right.
   local site_x row name_run rest_run
-  read -r site_x row < <(awk '$1 == "Text" && /"WWW\./ { print $2, $3 }' "$state/list")
-  name_run=$(awk -v row="$row" -v site="$site_x" '$1 == "Text" && $3 == row && $2 < site' "$state/list" | head -1)
-  rest_run=$(awk -v row="$row" -v site="$site_x" '$1 == "Text" && $3 == row && $2 < site' "$state/list" | sed -n 2p)
+  read -r site_x row < <(awk '$1 == "Text" && /"WWW\./ { print $2, $3 }' "$state/listing")
+  name_run=$(awk -v row="$row" -v site="$site_x" '$1 == "Text" && $3 == row && $2 < site' "$state/listing" | head -1)
+  rest_run=$(awk -v row="$row" -v site="$site_x" '$1 == "Text" && $3 == row && $2 < site' "$state/listing" | sed -n 2p)
   case $kind in
     long)
       [[ $rest_run == *'"…, 01.07.1985 08:30"' ]] || fail "the long name is not cut with \"…\": $rest_run"
@@ -166,12 +162,9 @@ check_screen() {  # WIDTH HEIGHT DPI LANG NAME
 }
 
 for screen in "$@"; do
-  case_name=$screen before=$failures
   size=${screen%%@*} rest=${screen#*@}
   IFS=: read -r dpi lang kind <<<"$rest"
-  check_screen "${size%x*}" "${size#*x}" "$dpi" "${lang:-en}" "${kind:-short}"
+  run_case "$screen" check_screen "${size%x*}" "${size#*x}" "$dpi" "${lang:-en}" "${kind:-short}"
   stop_display
-  ((failures == before)) && echo "ok: $screen: as the snapshot, all twelve discs whole and clear"
 done
-echo "$failures failure(s)"
-exit $((failures > 0))
+end_suite

@@ -15,14 +15,15 @@ export WINEPREFIX=$state/prefix
 
 XORG_PID="" saver_pid=""
 cleanup() {
-  if [[ -n $saver_pid ]]; then kill "$saver_pid" 2>/dev/null; fi
-  remove_prefix
+  stop_saver
+  remove_prefix  # and with it the prefix's one wineserver
   if [[ -n $XORG_PID ]]; then kill "$XORG_PID" 2>/dev/null; fi
 }
 trap cleanup EXIT
 
 start_xorg_monitors "$state" || exit 1
 prepare_prefix
+start_wineserver
 reg_number 'HKCU\SOFTWARE\Quellora' Star 0  # a plain background, nothing but its colour
 reg_number 'HKCU\SOFTWARE\Quellora' English 1  # the listing's language: the fit measures its texts
 # The primary monitor, and the second to its right (see start_xorg_monitors).
@@ -46,13 +47,12 @@ shot_colours() { colours_in "$state/shot.ppm" "$@" | tr '\n' ' '; }  # LEFT TOP 
 # (pixels) and dial_colour (RRGGBB): the first ellipse, drawn with the pen
 # selected before it.
 read_listing() {  # DPI
-  local list=$state/listing.txt
-  wine_for 60 "$snapshot" --now "2021-07-10 09:40" --birth "1985-07-01 08:30" --stars off --lang en \
-    --size "${primary_w}x$primary_h" --dpi "$1" --list "$(wine_path "$list")" >/dev/null 2>&1 || { fail "no listing at $1 DPI"; return 1; }
+  snapshot_picture "$snapshot" "$state" --now "2021-07-10 09:40" --birth "1985-07-01 08:30" --stars off --lang en \
+    --size "${primary_w}x$primary_h" --dpi "$1" || { fail "no listing at $1 DPI"; return 1; }
   read -r background dial_l dial_t dial_r dial_b dial_colour < <(awk '
     $1 == "Brush" && !bg { bg = $2 }
     $1 == "Pen" { pen = $3 }
-    $1 == "Ellipse" { print bg, $2, $3, $4, $5, pen; exit }' "$list")
+    $1 == "Ellipse" { print bg, $2, $3, $4, $5, pen; exit }' "$state/listing")
   [[ -n ${dial_colour:-} ]] || { fail "no dial in the listing at $1 DPI"; return 1; }
   background=$(rgb_of "$background") dial_colour=$(rgb_of "$dial_colour")
 }
@@ -75,8 +75,7 @@ second_monitor_painted() {
 }
 start_covered() {
   xdotool mousemove 100 100
-  wine "$saver" /s >/dev/null 2>&1 &
-  saver_pid=$!
+  start_saver "$saver" /s || { fail "no saver window"; return 1; }
   wait_until 6 covered || { fail "windows: $(saver_windows | cut -d' ' -f1-4 | tr '\n' ';')"; return 1; }
   wait_until 6 second_monitor_painted || fail "the second monitor shows $(second_colours)"
 }
@@ -149,17 +148,15 @@ scale_case() {  # DPI: the dial as large as the listing says, the second monitor
   ended_within_seconds 6 "a key"
 }
 
+# Each case a command: the function and its arguments, split at blanks.
 case $group in
-  covers) read_listing 96 || exit 1; cases=(key_on_the_second_monitor mouse_moves_on_both_monitors) ;;
+  covers) read_listing 96 || exit 1; cases=(case_key_on_the_second_monitor case_mouse_moves_on_both_monitors) ;;
   scale) cases=("scale_case 96" "scale_case 120" "scale_case 144" "scale_case 192") ;;
   *) echo "usage: $0 STATE SAVER SNAPSHOT covers|scale" >&2; exit 2 ;;
 esac
-for case_name in "${cases[@]}"; do
-  before=$failures
-  if [[ $case_name == scale_case* ]]; then $case_name; else "case_$case_name"; fi
-  if [[ -n $saver_pid ]]; then kill "$saver_pid" 2>/dev/null; wait "$saver_pid" 2>/dev/null; saver_pid=""; fi
-  ((failures == before)) && echo "ok: $case_name"
+for command in "${cases[@]}"; do
+  # shellcheck disable=SC2086
+  run_case "${command#case_}" $command
+  stop_saver
 done
-case_name=""
-echo "$failures failure(s)"
-exit $((failures > 0))
+end_suite

@@ -18,10 +18,10 @@ session_use "$state" || exit 1
 export LC_ALL=en_US.UTF-8
 settings='HKCU\SOFTWARE\Quellora' desktop='HKCU\Control Panel\Desktop'
 
-started=()
+saver_pid="" parent_pid=""
 cleanup() {
-  local pid
-  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
+  stop_saver
+  if [[ -n $parent_pid ]]; then kill "$parent_pid" 2>/dev/null; fi
   reg_delete "$settings"
   reg_delete "$desktop" ScreenSaveUsePassword
 }
@@ -34,22 +34,18 @@ folder_for() {
   echo "$folder"
 }
 
-# Starts the saver from FOLDER with the given switches; sets saver_pid.
-start_saver() {
-  local folder=$1
-  shift
-  (cd "$folder" && exec wine quellora.scr "$@") >/dev/null 2>&1 &
-  saver_pid=$!
-  started+=("$saver_pid")
-}
-
-# Waits for the saver's full-screen window and gives it a moment to show and paint.
-wait_for_saver_window() {
-  if ! timeout "$(bound 20)" xdotool search --sync --onlyvisible --classname quellora.scr >/dev/null; then
-    fail "no saver window appeared"
-    return 1
-  fi
+# The copy in FOLDER started full screen (/s): waits for its window and gives
+# it a moment to show and paint.
+show_saver() {  # FOLDER
+  start_saver "$1/quellora.scr" /s || { fail "no saver window appeared"; return 1; }
   sleep 1.5
+}
+# The copy in FOLDER started with /c: waits for the settings dialog, and gives
+# it a moment to take input.
+show_settings() {  # FOLDER
+  launch_saver "$1/quellora.scr" /c
+  wait_window 20 --name '^Settings$' >/dev/null || { fail "no settings dialog under $LC_ALL"; return 1; }
+  sleep 1
 }
 
 saver_running() { running "$saver_pid"; }
@@ -67,6 +63,7 @@ wait_for_exit() {
   exit_ms=$(($(now_ms) - start))
   wait "$saver_pid"
   exit_code=$?
+  saver_pid=""
 }
 
 # Real pointer moves, each to a new place, after the pause a hand takes; the
@@ -99,7 +96,7 @@ expect_running() {
 expect_closed() {
   if ! wait_for_exit 3000; then
     fail "$1: still running 3 s after the closing event"
-    kill "$saver_pid" 2>/dev/null
+    stop_saver
     return 1
   fi
   ((exit_code == 0)) || fail "$1: exit code $exit_code"
@@ -119,8 +116,7 @@ report() {  # CASE EVENTS WHAT
 # --- The cases ----------------------------------------------------------------
 
 case_no_input() {
-  start_saver "$(folder_for no_input)" /s
-  wait_for_saver_window || return
+  show_saver "$(folder_for no_input)" || return
   expect_running "no input" 3
   xdotool key space
   expect_closed "no input"
@@ -145,24 +141,21 @@ second_or_third_closes() {  # WHAT EVENT-COMMAND...
 }
 
 case_moves() {
-  start_saver "$(folder_for moves)" /s
-  wait_for_saver_window || return
+  show_saver "$(folder_for moves)" || return
   move_pointer 1
   expect_running "one move" 1.5
   second_or_third_closes "three moves" move_pointer
 }
 
 case_clicks() {
-  start_saver "$(folder_for clicks)" /s
-  wait_for_saver_window || return
+  show_saver "$(folder_for clicks)" || return
   click_in_place 1
   expect_running "one click" 1.5
   second_or_third_closes "three clicks" click_in_place
 }
 
 case_key() {
-  start_saver "$(folder_for key)" /s
-  wait_for_saver_window || return
+  show_saver "$(folder_for key)" || return
   xdotool key a
   expect_closed "a key"
 }
@@ -175,8 +168,7 @@ case_password_refused() {
   cp "$password_cpl" "$folder/PASSWORD.CPL"
   record=$folder/record.txt
   reg_number "$desktop" ScreenSaveUsePassword 1
-  QUELLORA_TEST_PASSWORD=refuse QUELLORA_TEST_RECORD=$(wine_path "$record") start_saver "$folder" /s
-  wait_for_saver_window || return
+  QUELLORA_TEST_PASSWORD=refuse QUELLORA_TEST_RECORD=$(wine_path "$record") show_saver "$folder" || return
   xdotool key a
   sleep 1.5
   [[ $(record_lines "$record") == 1 ]] || fail "a key did not ask for the password once (asked $(record_lines "$record"))"
@@ -185,21 +177,19 @@ case_password_refused() {
   sleep 1.5
   [[ $(record_lines "$record") == 2 ]] || fail "three moves did not ask again (asked $(record_lines "$record"))"
   expect_running "password refused after three moves" 0
-  kill "$saver_pid" 2>/dev/null
-  wait "$saver_pid" 2>/dev/null
+  stop_saver
   reg_delete "$desktop" ScreenSaveUsePassword
 }
 
 case_preview() {
-  local folder parent_pid handle
+  local folder handle
   folder=$(folder_for preview)
   wine "$preview_parent" --at 300 200 320 240 >"$folder/handle.txt" 2>/dev/null &
   parent_pid=$!
-  started+=("$parent_pid")
   wait_until 10 test -s "$folder/handle.txt"
   handle=$(tr -d '\r\n' <"$folder/handle.txt")
   [[ -n $handle ]] || { fail "the preview's parent window did not come up"; return; }
-  start_saver "$folder" /p "$handle"
+  launch_saver "$folder/quellora.scr" /p "$handle"
   sleep 3
   saver_running || { fail "the preview did not start in its parent"; return; }
   local x
@@ -210,10 +200,14 @@ case_preview() {
   # The parent's program ends without destroying its window: the preview follows.
   kill -9 "$parent_pid" 2>/dev/null
   { wait "$parent_pid"; } 2>/dev/null
+  parent_pid=""
   expect_closed "the preview's parent gone"
 }
 
 stored() { reg_get "$settings" "$1"; }  # NAME: the stored value's data
+expect_stored() {  # WHAT NAME DATA
+  [[ $(stored "$2") == "$3" ]] || fail "$1: stored $2 is '$(stored "$2")', not '$3'"
+}
 
 # The bottom-left frame text (name and birth moment) as the saver shows it now,
 # against the same corner drawn by the snapshot tool for the expected settings.
@@ -221,12 +215,12 @@ stored() { reg_get "$settings" "$1"; }  # NAME: the stored value's data
 corner() { convert "$1" -crop 300x35+0+733 +repage "$2"; }
 
 expect_corner_shows() {  # WHAT USER BIRTH(yyyy-MM-dd HH:mm)
-  local shot=$work/shown.png expected=$work/expected.bmp
+  local shot=$work/shown.png
   import -window root "$shot"
-  wine_for 60 "$snapshot" --now "2026-12-09 18:00" --user "$2" --birth "$3" --stars off --lang en \
-    --size 1024x768 --image "$(wine_path "$expected")" >/dev/null 2>&1
+  snapshot_picture "$snapshot" "$work" --now "2026-12-09 18:00" --user "$2" --birth "$3" --stars off --lang en \
+    --size 1024x768 || { fail "$1: no snapshot"; return; }
   corner "$shot" "$work/shown-corner.png"
-  corner "$expected" "$work/expected-corner.png"
+  corner "$work/snapshot.bmp" "$work/expected-corner.png"
   local differing
   differing=$(compare -metric AE "$work/shown-corner.png" "$work/expected-corner.png" null: 2>&1)
   [[ $differing == 0 ]] || fail "$1: the corner text differs from \"$2, $3\" in $differing pixels"
@@ -239,12 +233,7 @@ case_settings_typed() {
   local folder
   folder=$(folder_for settings)
   reg_delete "$settings"
-  start_saver "$folder" /c
-  if ! timeout "$(bound 20)" xdotool search --sync --onlyvisible --name '^Settings$' >/dev/null; then
-    fail "no settings dialog"
-    return
-  fi
-  sleep 1
+  show_settings "$folder" || return
   xdotool key Tab
   xdotool type --delay 40 "Ada Lovelace"
   xdotool key Tab Right
@@ -261,12 +250,11 @@ case_settings_typed() {
   sleep 0.3
   xdotool key Return
   expect_closed "Enter in the settings dialog" || return
-  [[ $(stored User) == "Ada Lovelace" ]] || fail "stored name: '$(stored User)'"
-  [[ $(stored Birth) == "3/15/1985 9:05:00 AM" ]] || fail "stored birth: '$(stored Birth)'"
-  [[ $(stored Star) == 0x0 ]] || fail "stored star flag: '$(stored Star)'"
+  expect_stored "typed" User "Ada Lovelace"
+  expect_stored "typed" Birth "3/15/1985 9:05:00 AM"
+  expect_stored "typed" Star 0x0
 
-  start_saver "$folder" /s
-  wait_for_saver_window || return
+  show_saver "$folder" || return
   expect_corner_shows "/s after the typed settings" "Ada Lovelace" "1985-03-15 09:05"
   xdotool key a
   expect_closed "/s after the typed settings"
@@ -279,19 +267,13 @@ case_settings_other_locale() {
   local folder
   folder=$work/settings
   [[ -n $(stored BirthRecord) ]] || { fail "nothing stored to carry over"; return; }
-  LC_ALL=ru_RU.UTF-8 start_saver "$folder" /c
-  if ! timeout "$(bound 20)" xdotool search --sync --onlyvisible --name '^Settings$' >/dev/null; then
-    fail "no settings dialog under Russian formats"
-    return
-  fi
-  sleep 1
+  LC_ALL=ru_RU.UTF-8 show_settings "$folder" || return
   xdotool key Return
   expect_closed "Enter in the dialog under Russian formats" || return
-  [[ $(stored Birth) == "15.03.1985 09:05:00" ]] || fail "stored birth under Russian formats: '$(stored Birth)'"
-  [[ $(stored User) == "Ada Lovelace" ]] || fail "stored name under Russian formats: '$(stored User)'"
+  expect_stored "under Russian formats" Birth "15.03.1985 09:05:00"
+  expect_stored "under Russian formats" User "Ada Lovelace"
 
-  start_saver "$folder" /s
-  wait_for_saver_window || return
+  show_saver "$folder" || return
   expect_corner_shows "/s under U.S. formats after a Russian OK" "Ada Lovelace" "1985-03-15 09:05"
   xdotool key a
   expect_closed "/s after the Russian OK"
@@ -317,7 +299,8 @@ for entry in "${cases[@]}"; do
   timings=()
   closed_by_second=0
   before=$failures
-  for ((run = 0; run < runs; run++)); do "$function"; done
+  # A case that failed half-way leaves no saver to the next.
+  for ((run = 0; run < runs; run++)); do "$function"; stop_saver; done
   result=$what
   ((closed_by_second == 0)) || result+=" (by the 2nd in $closed_by_second of $runs: Wine's own move first)"
   ((failures == before)) || result="FAILED: $what"

@@ -8,6 +8,7 @@
 
 #include "quellora_version.h"
 #include "saver_harness.h"
+#include "test_registry.h"
 
 using namespace e2e;
 using namespace std::chrono_literals;
@@ -21,9 +22,9 @@ constexpr auto CloseTime = 2500ms;
 // How long a saver that should stay is watched.
 constexpr auto StayTime = 1500ms;
 
-std::vector<BYTE> Dword(DWORD value) {
-  return {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
-          static_cast<BYTE>(value >> 24)};
+// The names of the two cases of a test over a bool.
+auto BoolNames(const char* whenTrue, const char* whenFalse) {
+  return [=](const testing::TestParamInfo<bool>& info) { return std::string(info.param ? whenTrue : whenFalse); };
 }
 
 // Wine, like Windows, sends a mouse move of its own when the window under the
@@ -65,8 +66,7 @@ TEST_P(FullScreenStart, ShowsATopmostPopupTheSizeOfTheDesktop) {
   EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, SettingsKey));
 
   PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
-  ASSERT_TRUE(saver.WaitForExit(CloseTime));
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  ASSERT_TRUE(saver.EndsWithCodeZero(CloseTime));
 }
 
 INSTANTIATE_TEST_SUITE_P(Saver, FullScreenStart, testing::Values(L"", L"/s"),
@@ -84,7 +84,7 @@ struct SaverWithCheck {
   explicit SaverWithCheck(const wchar_t* answers) : answer(L"QUELLORA_TEST_PASSWORD", answers) {}
   std::size_t Checks() const { return folder.Record().size(); }
 
-  ScopedPasswordSetting required{REG_DWORD, Dword(1)};
+  ScopedPasswordSetting required{{REG_DWORD, Dword(1)}};
   ScopedEnvironment answer;
   TestFolder folder{PasswordCplStandIn()};
   SaverProcess saver{folder, L"/s"};
@@ -150,8 +150,7 @@ TEST(Saver, IgnoresCloseSystemKeysAndOtherInputButAKeyCloses) {
   EXPECT_TRUE(IsWindowVisible(window));
 
   PostMessageW(window, WM_KEYDOWN, 'A', 0);
-  ASSERT_TRUE(saver.WaitForExit(CloseTime));
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  ASSERT_TRUE(saver.EndsWithCodeZero(CloseTime));
 }
 
 TEST(Saver, GivesTheForegroundBackToTheWindowThatHadIt) {
@@ -199,15 +198,13 @@ TEST(Password, AcceptedCheckClosesTheSaver) {
   const HWND window = run.saver.WaitForWindow(10s);
   ASSERT_NE(window, nullptr);
   for (int i = 0; i < 3; ++i) PostMouseEvent(window, WM_MOUSEMOVE);
-  ASSERT_TRUE(run.saver.WaitForExit(CloseTime));
-  EXPECT_EQ(run.saver.ExitCode(), 0u);
+  ASSERT_TRUE(run.saver.EndsWithCodeZero(CloseTime));
   EXPECT_EQ(run.Checks(), 1u);
 }
 
 struct NoCheckCase {
   const char* name;
-  DWORD type;
-  std::vector<BYTE> data;
+  RawValue setting;
   bool withPasswordCpl;
 };
 std::ostream& operator<<(std::ostream& os, const NoCheckCase& c) { return os << c.name; }
@@ -216,7 +213,7 @@ class PasswordNotAsked : public testing::TestWithParam<NoCheckCase> {};
 
 TEST_P(PasswordNotAsked, KeyClosesWithoutAsking) {
   const NoCheckCase& c = GetParam();
-  ScopedPasswordSetting setting(c.type, c.data);
+  ScopedPasswordSetting setting(c.setting);
   ScopedEnvironment answer(L"QUELLORA_TEST_PASSWORD", L"refuse");
   TestFolder folder;
   if (c.withPasswordCpl) folder.Add(PasswordCplStandIn());
@@ -225,18 +222,17 @@ TEST_P(PasswordNotAsked, KeyClosesWithoutAsking) {
   ASSERT_NE(window, nullptr);
 
   PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
-  ASSERT_TRUE(saver.WaitForExit(CloseTime));
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  ASSERT_TRUE(saver.EndsWithCodeZero(CloseTime));
   EXPECT_TRUE(folder.Record().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Password, PasswordNotAsked,
-    testing::Values(NoCheckCase{"ValueZero", REG_DWORD, Dword(0), true},
-                    NoCheckCase{"ValueMissing", REG_NONE, {}, true},
-                    NoCheckCase{"OneZeroByte", REG_BINARY, {0}, true},
-                    NoCheckCase{"LongerThanFourBytes", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}, true},
-                    NoCheckCase{"NoPasswordCpl", REG_DWORD, Dword(1), false}),
+    testing::Values(NoCheckCase{"ValueZero", {REG_DWORD, Dword(0)}, true},
+                    NoCheckCase{"ValueMissing", {REG_NONE, {}}, true},
+                    NoCheckCase{"OneZeroByte", {REG_BINARY, {0}}, true},
+                    NoCheckCase{"LongerThanFourBytes", {REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}}, true},
+                    NoCheckCase{"NoPasswordCpl", {REG_DWORD, Dword(1)}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Preview ---------------------------------------------------------------
@@ -277,12 +273,10 @@ TEST_P(Preview, IsADisabledChildThatIgnoresTheMouseAndEndsWithItsParent) {
   ASSERT_TRUE(saver.Running()) << "the preview reacted to the mouse";
 
   parent.Destroy();
-  ASSERT_TRUE(saver.WaitForExit(5s));
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  ASSERT_TRUE(saver.EndsWithCodeZero(5s));
 }
 
-INSTANTIATE_TEST_SUITE_P(Saver, Preview, testing::Bool(),
-                         [](const auto& info) { return info.param ? "HexHandle" : "DecimalHandle"; });
+INSTANTIATE_TEST_SUITE_P(Saver, Preview, testing::Bool(), BoolNames("HexHandle", "DecimalHandle"));
 
 // The program holding the preview ends without destroying its window: killed,
 // or leaving by itself. No WM_DESTROY then reaches the preview child.
@@ -300,12 +294,10 @@ TEST_P(PreviewOfAnEndedProgram, EndsWithinTheRedrawThreadsPoll) {
 
   if (killed) TerminateProcess(holder.Handle(), 1);
   ASSERT_TRUE(holder.WaitForExit(10000));
-  ASSERT_TRUE(saver.WaitForExit(3s)) << "the preview ran on without a window to draw in";
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  ASSERT_TRUE(saver.EndsWithCodeZero(3s)) << "the preview ran on without a window to draw in";
 }
 
-INSTANTIATE_TEST_SUITE_P(Saver, PreviewOfAnEndedProgram, testing::Bool(),
-                         [](const auto& info) { return info.param ? "Killed" : "LeftByItself"; });
+INSTANTIATE_TEST_SUITE_P(Saver, PreviewOfAnEndedProgram, testing::Bool(), BoolNames("Killed", "LeftByItself"));
 
 // The desktop is no preview host, given as the parent or found as the
 // foreground window when no parent is given: a child over the whole desktop
@@ -326,12 +318,11 @@ TEST_P(PreviewOfTheDesktop, EndsAtOnceWithExitCodeZero) {
   SaverProcess saver(folder, arguments);
   // The desktop's children are its top-level windows: the search finds one there.
   EXPECT_EQ(saver.WaitForWindow(5s), nullptr) << "a preview window covers the desktop";
-  ASSERT_TRUE(saver.WaitForExit(5s)) << "the desktop's preview ran on";
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  ASSERT_TRUE(saver.EndsWithCodeZero(5s)) << "the desktop's preview ran on";
 }
 
 INSTANTIATE_TEST_SUITE_P(Saver, PreviewOfTheDesktop, testing::Bool(),
-                         [](const auto& info) { return info.param ? "DesktopInTheForeground" : "DesktopHandle"; });
+                         BoolNames("DesktopInTheForeground", "DesktopHandle"));
 
 // --- The program file ------------------------------------------------------
 
@@ -376,8 +367,7 @@ TEST_P(EndsByItself, WithExitCodeZeroAfterLoadingTheSettings) {
   RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKey);
   TestFolder folder;
   SaverProcess saver(folder, GetParam());
-  ASSERT_TRUE(saver.WaitForExit(10s));
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  ASSERT_TRUE(saver.EndsWithCodeZero(10s));
   EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, SettingsKey));
 }
 
@@ -405,8 +395,7 @@ TEST_P(ChangePassword, HandsTheParsedParentToTheSystemDialog) {
   TestFolder folder;
   folder.Add(MprStandIn());
   SaverProcess saver(folder, GetParam().arguments);
-  ASSERT_TRUE(saver.WaitForExit(10s));
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  ASSERT_TRUE(saver.EndsWithCodeZero(10s));
   const auto record = folder.Record();
   ASSERT_EQ(record.size(), 1u) << "the stand-in MPR.DLL was not called";
   EXPECT_EQ(record[0], std::string("PwdChangePasswordA SCRSAVE ") + GetParam().recorded);

@@ -75,11 +75,11 @@ ScopedEnvironment::~ScopedEnvironment() {
   SetEnvironmentVariableW(name_.c_str(), previous_ ? previous_->c_str() : nullptr);
 }
 
-ScopedPasswordSetting::ScopedPasswordSetting(DWORD type, std::vector<BYTE> data) {
+ScopedPasswordSetting::ScopedPasswordSetting(const RawValue& value) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaveUsePassword");
-  if (type != REG_NONE) {
+  if (value.Type != REG_NONE) {
     EXPECT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaveUsePassword",
-                              type, data.data(), static_cast<DWORD>(data.size())),
+                              value.Type, value.Data.data(), static_cast<DWORD>(value.Data.size())),
               ERROR_SUCCESS);
   }
 }
@@ -96,6 +96,12 @@ SaverProcess::SaverProcess(const TestFolder& folder, const std::wstring& argumen
 
 bool SaverProcess::WaitForExit(Milliseconds timeout) {
   return child_.Started() && PumpUntil([&] { return !Running(); }, timeout);
+}
+
+testing::AssertionResult SaverProcess::EndsWithCodeZero(Milliseconds timeout) {
+  if (!WaitForExit(timeout)) return testing::AssertionFailure() << "still running after " << timeout.count() << " ms";
+  if (ExitCode() != 0) return testing::AssertionFailure() << "ended with exit code " << ExitCode();
+  return testing::AssertionSuccess();
 }
 
 HWND WaitForWindowOf(DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent,

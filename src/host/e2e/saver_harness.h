@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <chrono>
 #include <functional>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "child_process.h"
+#include "test_registry.h"
 #include "test_window.h"
 #include "unique_handle.h"
 #include "window_search.h"
@@ -66,7 +69,7 @@ class ScopedEnvironment {
 // duration (deleted when the type is REG_NONE) and deleted afterwards.
 class ScopedPasswordSetting {
  public:
-  ScopedPasswordSetting(DWORD type, std::vector<BYTE> data);
+  explicit ScopedPasswordSetting(const RawValue& value);
   ~ScopedPasswordSetting();
   ScopedPasswordSetting(const ScopedPasswordSetting&) = delete;
   ScopedPasswordSetting& operator=(const ScopedPasswordSetting&) = delete;
@@ -79,6 +82,8 @@ class SaverProcess {
   SaverProcess(const TestFolder& folder, const std::wstring& arguments);
 
   bool WaitForExit(Milliseconds timeout);
+  // Ended within `timeout` with exit code 0; a failure says which it missed.
+  testing::AssertionResult EndsWithCodeZero(Milliseconds timeout);
   bool Running() const { return child_.Running(); }
   DWORD ExitCode() const { return child_.ExitCode(); }
   DWORD Id() const { return child_.Id(); }

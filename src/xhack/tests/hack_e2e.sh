@@ -472,6 +472,15 @@ case_names() {
 }
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+# Exposes the running hack, which has drawn its first picture, until it has
+# drawn N: each exposure must bring a whole picture.
+draw_up_to() {  # N
+  local i
+  for ((i = 2; i <= $1; i++)); do
+    ask repaint
+    [[ $reply == repainted* ]] || fatal "no picture $i of $1: $reply"
+  done
+}
 
 case_memory() {
   start_display 1920x1080
@@ -479,15 +488,12 @@ case_memory() {
   # A name partly in the fallback fonts: the shaped texts are measured too.
   moment_args "2021-07-10 09:40" "1985-07-01 08:30" ru on "Анна 王小明"
   # memcheck over 100 pictures: the first and 99 exposures.
-  local valgrind i
+  local valgrind
   valgrind=$(command -v valgrind) || fatal "valgrind is not installed"
   start_program "$valgrind" --error-exitcode=3 --leak-check=full --errors-for-leak-kinds=definite \
     --suppressions="$here/memcheck.supp" \
     --log-file="$work/memcheck.log" "$hack" -window-id "{id}" "${args[@]}"
-  for ((i = 2; i <= 100; i++)); do
-    ask repaint
-    [[ $reply == repainted* ]] || fatal "memcheck: no picture $i: $reply"
-  done
+  draw_up_to 100
   ask stop "$hack_pid"
   # Ended by its SIGTERM, the hack has no exit code for valgrind to set: the
   # log's summary counts the faults.
@@ -500,10 +506,7 @@ case_memory() {
   start_hack "${args[@]}"
   local first
   first=$(rss_kb "$hack_pid")
-  for ((i = 2; i <= 1000; i++)); do
-    ask repaint
-    [[ $reply == repainted* ]] || fatal "no picture $i: $reply"
-  done
+  draw_up_to 1000
   local last
   last=$(rss_kb "$hack_pid")
   ask stop "$hack_pid"

@@ -45,6 +45,8 @@ class TFormSettings {
   void FormShow();
   // Returns false when the dialog must stay open (a failed save).
   bool FormClose(int modalResult);
+  // The click handler of both check boxes, the star box too: applies the
+  // language texts of the English box's state.
   void CheckBoxEnglishClick();
   void LabelSiteClick();
 
@@ -82,7 +84,7 @@ class TFormSettings {
   HWND LabelCopyright = nullptr;
   HWND LabelCreator = nullptr;
   HWND LabelProgrammer = nullptr;
-  HWND Label9 = nullptr;
+  HWND Label9 = nullptr;  // the maker's contact e-mail address
   HWND LabelWare = nullptr;
   HWND LabelSite = nullptr;
   HWND CheckBoxStar = nullptr;

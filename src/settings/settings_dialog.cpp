@@ -1,7 +1,7 @@
 // The settings dialog as a plain Win32 dialog: an empty in-memory template whose
 // controls are placed in pixels at the display's scale (dialog_layout.h), a
 // modal loop of its own, and the save on OK.
-#include "UnitSettings.h"
+#include "settings_dialog.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
