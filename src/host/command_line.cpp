@@ -9,9 +9,12 @@ bool IsSeparator(char16_t c) { return c >= 0x0001 && c <= 0x0020; }
 
 int DigitValue(char16_t c, int base) {
   int value = -1;
-  if (c >= u'0' && c <= u'9') value = c - u'0';
-  else if (c >= u'a' && c <= u'f') value = c - u'a' + 10;
-  else if (c >= u'A' && c <= u'F') value = c - u'A' + 10;
+  if (c >= u'0' && c <= u'9')
+    value = c - u'0';
+  else if (c >= u'a' && c <= u'f')
+    value = c - u'a' + 10;
+  else if (c >= u'A' && c <= u'F')
+    value = c - u'A' + 10;
   return value < base ? value : -1;
 }
 
@@ -25,8 +28,10 @@ Arguments SplitCommandLine(std::u16string_view text) {
   for (;;) {
     for (;;) {
       while (at < text.size() && IsSeparator(text[at])) ++at;
-      if (at + 1 < text.size() && text[at] == u'"' && text[at + 1] == u'"') at += 2;
-      else break;
+      if (at + 1 < text.size() && text[at] == u'"' && text[at + 1] == u'"')
+        at += 2;
+      else
+        break;
     }
     if (at >= text.size()) break;
     std::u16string argument;
@@ -55,10 +60,14 @@ SaverMode SelectMode(const Arguments& arguments) {
   if (arguments.empty()) return SaverMode::FullScreen;
   const std::u16string& first = arguments.front();
   switch (first.size() == 1 ? first[0] : first[1]) {
-    case u'A': case u'a': return SaverMode::ChangePassword;
-    case u'C': case u'c': return SaverMode::Settings;
-    case u'P': case u'p': return SaverMode::Preview;
-    case u'S': case u's': return SaverMode::FullScreen;
+    case u'A':
+    case u'a': return SaverMode::ChangePassword;
+    case u'C':
+    case u'c': return SaverMode::Settings;
+    case u'P':
+    case u'p': return SaverMode::Preview;
+    case u'S':
+    case u's': return SaverMode::FullScreen;
     default: return SaverMode::None;
   }
 }

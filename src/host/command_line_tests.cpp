@@ -18,10 +18,9 @@ std::ostream& operator<<(std::ostream& os, const SplitCase& c) { return os << '[
 
 class Splitting : public testing::TestWithParam<SplitCase> {};
 
-TEST_P(Splitting, GivesTheExpectedArguments) {
-  EXPECT_EQ(SplitCommandLine(GetParam().line), GetParam().expected);
-}
+TEST_P(Splitting, GivesTheExpectedArguments) { EXPECT_EQ(SplitCommandLine(GetParam().line), GetParam().expected); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, Splitting,
     testing::Values(
@@ -49,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A lone quote at the end would be an empty argument: splitting stops there.
         SplitCase{u"q.scr /s \"", {u"q.scr", u"/s"}},
         SplitCase{std::u16string_view(u"q.scr /s\0/p", 11), {u"q.scr", u"/s"}}));
+// clang-format on
 
 TEST(CommandLine, ProgramArgumentsLeaveOutTheProgramName) {
   EXPECT_EQ(ProgramArguments(u"\"C:\\a b\\q.scr\" /p 0x10"), (Arguments{u"/p", u"0x10"}));
@@ -72,6 +72,7 @@ TEST_P(ModeSelection, PicksTheModeByTheOnlyOrTheSecondCharacter) {
   EXPECT_EQ(SelectMode(GetParam().arguments), GetParam().expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, ModeSelection,
     testing::Values(ModeCase{{}, SaverMode::FullScreen},
@@ -92,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ModeCase{{u"A"}, SaverMode::ChangePassword},
                     ModeCase{{u"p", u"/s"}, SaverMode::Preview},
                     ModeCase{{u"/\u0441"}, SaverMode::None}));
+// clang-format on
 
 struct HandleCase {
   std::u16string_view text;
@@ -105,6 +107,7 @@ TEST_P(WindowHandleParsing, ReadsAnOptionalMinusAndDecimalDigits) {
   EXPECT_EQ(ParseWindowHandle(GetParam().text), GetParam().expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, WindowHandleParsing,
     testing::Values(HandleCase{u"123", 123},
@@ -122,6 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HandleCase{u"4294967303", 7},
                     HandleCase{u"-4294967295", 1},
                     HandleCase{u"99999999999", 1215752191}));
+// clang-format on
 
 class PreviewHandleReading : public testing::TestWithParam<HandleCase> {};
 
@@ -129,6 +133,7 @@ TEST_P(PreviewHandleReading, KeepsTheLow32BitsOfASigned64BitNumber) {
   EXPECT_EQ(ReadPreviewHandle(GetParam().text), GetParam().expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, PreviewHandleReading,
     testing::Values(HandleCase{u"1234", 1234},
@@ -158,5 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
                     HandleCase{u"-9223372036854775808", 0},
                     HandleCase{u"0x1FFFFFFFFFFFFFFFF", -1},
                     HandleCase{u"99999999999999999999", -1486618625}));
+// clang-format on
 
 }  // namespace

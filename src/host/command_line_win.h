@@ -12,6 +12,4 @@
 const Arguments& CommandLineArguments();
 
 // A 32-bit handle value as a window handle (sign-extended on 64-bit Windows).
-inline HWND WindowFromInt32(std::int32_t value) {
-  return reinterpret_cast<HWND>(static_cast<INT_PTR>(value));
-}
+inline HWND WindowFromInt32(std::int32_t value) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(value)); }

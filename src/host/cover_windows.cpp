@@ -17,7 +17,8 @@ namespace {
 BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rect, LPARAM data) {
   // No exception may pass through the system's code: out of memory ends the list.
   try {
-    reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back({rect->left, rect->top, rect->right, rect->bottom});
+    reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back(
+        {rect->left, rect->top, rect->right, rect->bottom});
     return TRUE;
   } catch (...) {
     return FALSE;
@@ -64,9 +65,8 @@ void CoverWindows::MakeCovers() {
   for (const ScreenRect& r : rects) {
     // Created hidden and shown without activation, so the saver window keeps
     // the foreground and the keyboard.
-    UniqueWindow window{CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, CoverClassName, L"", WS_POPUP,
-                                        r.Left, r.Top, r.Width(), r.Height(), nullptr, nullptr, instance,
-                                        nullptr)};
+    UniqueWindow window{CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, CoverClassName, L"", WS_POPUP, r.Left,
+                                        r.Top, r.Width(), r.Height(), nullptr, nullptr, instance, nullptr)};
     if (!window) continue;
     const HWND shown = window.get();
     SetWindowLongPtrW(shown, GWLP_USERDATA, CoverStarCount(Area(r), Area(saver)));
@@ -90,17 +90,13 @@ LRESULT CALLBACK CoverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_NCHITTEST:
       // Client area everywhere, so the real mouse's moves and clicks arrive.
       return HTCLIENT;
-    case WM_NCCREATE:
-      return 1;
-    case WM_PAINT:
-      PaintCover(window, StarsOf(window));
-      return 0;
+    case WM_NCCREATE: return 1;
+    case WM_PAINT: PaintCover(window, StarsOf(window)); return 0;
     case WM_KEYDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      return SaverWindowProc(SaverWindow, message, wParam, lParam);
+    case WM_MBUTTONDOWN: return SaverWindowProc(SaverWindow, message, wParam, lParam);
     default:
       // WM_DESTROY among them: a cover going away does not end the run.
       return 0;

@@ -16,12 +16,12 @@ inline constexpr wchar_t CoverClassName[] = L"QuelloraScreenSaverCoverClass";
 // starts; gone, all of them, when the object goes at the end of the run. With
 // one monitor nothing is made. Each window keeps its own star count.
 class CoverWindows {
- public:
+public:
   CoverWindows();
   CoverWindows(const CoverWindows&) = delete;
   CoverWindows& operator=(const CoverWindows&) = delete;
 
- private:
+private:
   void MakeCovers();
 
   std::vector<UniqueWindow> windows_;

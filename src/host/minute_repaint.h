@@ -5,7 +5,7 @@
 #pragma once
 
 class MinuteRepaint {
- public:
+public:
   // minuteOfDay: hour * 60 + minute of the clock when the first paint was asked for.
   explicit MinuteRepaint(int minuteOfDay) : last_(minuteOfDay) {}
 
@@ -16,6 +16,6 @@ class MinuteRepaint {
     return true;
   }
 
- private:
+private:
   int last_;
 };

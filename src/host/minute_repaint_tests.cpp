@@ -52,9 +52,11 @@ std::ostream& operator<<(std::ostream& os, const Repaint& r) {
 std::vector<Repaint> ExpectedRepaints(const std::vector<double>& times) {
   std::vector<Repaint> expected;
   for (long minute = WholeMinutes(times.front()) + 1;; ++minute) {
-    const auto first = std::find_if(times.begin(), times.end(), [&](double t) { return WholeMinutes(t) >= minute; });
+    const auto first =
+        std::find_if(times.begin(), times.end(), [&](double t) { return WholeMinutes(t) >= minute; });
     if (first == times.end()) break;
-    expected.push_back({static_cast<std::size_t>(first - times.begin()), static_cast<int>(minute % MinutesPerDay)});
+    expected.push_back(
+        {static_cast<std::size_t>(first - times.begin()), static_cast<int>(minute % MinutesPerDay)});
   }
   return expected;
 }
@@ -77,14 +79,12 @@ TEST_P(MinuteRepaintDrift, RepaintsEveryMinuteOnceAtItsFirstPoll) {
             c.offSecondZero);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MinuteRepaint, MinuteRepaintDrift,
-    testing::Values(DriftCase{0.0, 1.0, 600.0, 9, 0},
-                    DriftCase{59.5, 1.013, 3600.0, 60, 1},
-                    DriftCase{12 * 3600 + 0.25, 1.05, 7200.0, 120, 17},
-                    // Over midnight: 23:59 is followed by minute 0.
-                    DriftCase{MinutesPerDay * 60.0 - 90.0, 1.0021, 600.0, 10, 0},
-                    DriftCase{MinutesPerDay * 60.0 - 90.0, 1.04, 900.0, 15, 1}));
+INSTANTIATE_TEST_SUITE_P(MinuteRepaint, MinuteRepaintDrift,
+                         testing::Values(DriftCase{0.0, 1.0, 600.0, 9, 0}, DriftCase{59.5, 1.013, 3600.0, 60, 1},
+                                         DriftCase{12 * 3600 + 0.25, 1.05, 7200.0, 120, 17},
+                                         // Over midnight: 23:59 is followed by minute 0.
+                                         DriftCase{MinutesPerDay * 60.0 - 90.0, 1.0021, 600.0, 10, 0},
+                                         DriftCase{MinutesPerDay * 60.0 - 90.0, 1.04, 900.0, 15, 1}));
 
 TEST(MinuteRepaint, AnyChangeOfMinuteCountsOnceEvenWhenTheClockIsSetBack) {
   MinuteRepaint repaint(600);

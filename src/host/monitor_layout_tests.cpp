@@ -56,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Primary,
                    {{1920, 0, 3840, 1080}}},
         // Overlapping the primary only in part: the cover goes under the saver window.
-        LayoutCase{"OverlappingThePrimaryInPart", {Primary, {1600, 0, 3520, 1080}}, Primary, {{1600, 0, 3520, 1080}}},
+        LayoutCase{
+            "OverlappingThePrimaryInPart", {Primary, {1600, 0, 3520, 1080}}, Primary, {{1600, 0, 3520, 1080}}},
         LayoutCase{"AnEmptyMonitorIsSkipped", {Primary, {1920, 0, 1920, 1080}, {1920, 0, 2000, -5}}, Primary, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -36,11 +36,11 @@ HWND CreateSaverWindow(std::int32_t width, std::int32_t height, HWND parent) {
 
   HWND window = nullptr;
   if (parent) {
-    window = CreateWindowExW(0, SaverClassName, SaverWindowTitle, WS_CHILD | WS_VISIBLE | WS_DISABLED,
-                             0, 0, width, height, parent, nullptr, instance, nullptr);
+    window = CreateWindowExW(0, SaverClassName, SaverWindowTitle, WS_CHILD | WS_VISIBLE | WS_DISABLED, 0, 0, width,
+                             height, parent, nullptr, instance, nullptr);
   } else {
-    window = CreateWindowExW(0, SaverClassName, SaverWindowTitle, WS_POPUP | WS_VISIBLE, 0, 0, width,
-                             height, nullptr, nullptr, instance, nullptr);
+    window = CreateWindowExW(0, SaverClassName, SaverWindowTitle, WS_POPUP | WS_VISIBLE, 0, 0, width, height,
+                             nullptr, nullptr, instance, nullptr);
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW);
   }
   SaverWindow = window;
@@ -59,26 +59,18 @@ LRESULT CALLBACK SaverWindowProc(HWND, UINT message, WPARAM, LPARAM) {
       // The whole window is client area. Answered 0 (nowhere), the system
       // would send the real mouse's moves and clicks to no window at all.
       return HTCLIENT;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_PAINT:
       MarkStartup(StartupStep::PaintStart);
       PaintScreen();
       MarkStartup(StartupStep::FirstPaint);
       return 0;
-    case WM_NCCREATE:
-      return 1;
-    case WM_KEYDOWN:
-      CloseRequested = VerifyPassword();
-      return 0;
+    case WM_NCCREATE: return 1;
+    case WM_KEYDOWN: CloseRequested = VerifyPassword(); return 0;
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      OnMouseEvent();
-      return 0;
-    default:
-      return 0;
+    case WM_MBUTTONDOWN: OnMouseEvent(); return 0;
+    default: return 0;
   }
 }

@@ -33,8 +33,7 @@ void RunFullScreen(RedrawThreadStarter startRedrawThread) {
   MouseEventsLeft = MouseTolerance;
   const HWND previousForeground = GetForegroundWindow();
   // Other programs may have raised the display count; hide until it is no longer positive.
-  while (ShowCursor(FALSE) > 0) {
-  }
+  while (ShowCursor(FALSE) > 0) {}
   RECT desktop{};
   GetWindowRect(GetDesktopWindow(), &desktop);
   // Without a window, or without the thread that ends the loop, nothing would

@@ -20,13 +20,14 @@ bool ThreadCannotStart() { return false; }
 
 // Ends a message loop that no one else would end, and tells that it had to.
 class Watchdog {
- public:
-  Watchdog() : thread_(GetCurrentThreadId()), waiter_([this] {
-    if (WaitForSingleObject(done_.get(), 5000) == WAIT_TIMEOUT) {
-      fired_ = true;
-      PostThreadMessageW(thread_, WM_QUIT, 0, 0);
-    }
-  }) {}
+public:
+  Watchdog()
+      : thread_(GetCurrentThreadId()), waiter_([this] {
+          if (WaitForSingleObject(done_.get(), 5000) == WAIT_TIMEOUT) {
+            fired_ = true;
+            PostThreadMessageW(thread_, WM_QUIT, 0, 0);
+          }
+        }) {}
   ~Watchdog() {
     SetEvent(done_.get());
     if (waiter_.joinable()) waiter_.join();
@@ -37,7 +38,7 @@ class Watchdog {
     return fired_;
   }
 
- private:
+private:
   UniqueHandle done_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   DWORD thread_;
   std::atomic<bool> fired_{false};
@@ -48,8 +49,7 @@ class Watchdog {
 // it must not end the next test's loops.
 void DropQuitMessage() {
   MSG message;
-  while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-  }
+  while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
 }
 
 TEST(FullScreenWithoutRedrawThread, GivesTheScreenBack) {
@@ -104,8 +104,10 @@ TEST(ScreenModes, MeasureTheWindowBeforeAnythingCanPaintIt) {
     Seen = {};
     TestWindow parent;
     Watchdog watchdog;
-    if (preview) RunPreviewIn(parent.get(), RecordSizeAndFail);
-    else RunFullScreen(RecordSizeAndFail);
+    if (preview)
+      RunPreviewIn(parent.get(), RecordSizeAndFail);
+    else
+      RunFullScreen(RecordSizeAndFail);
     EXPECT_FALSE(watchdog.Fired());
     DropQuitMessage();
     EXPECT_GT(Seen.Width, 0);

@@ -19,8 +19,8 @@ enum class StartupStep {
   FirstPaint,    // the first WM_PAINT of the saver window done
 };
 inline constexpr std::array<std::string_view, 9> StartupStepNames = {
-    "main", "settings", "saver window", "monitors", "cover windows",
-    "redraw thread", "paint start", "layout", "first paint"};
+    "main",          "settings",    "saver window", "monitors",   "cover windows",
+    "redraw thread", "paint start", "layout",       "first paint"};
 
 // What a mark's debug text starts with; the step's name follows.
 inline constexpr std::string_view StartupMarkPrefix = "quellora start-up: ";

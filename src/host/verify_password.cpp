@@ -15,8 +15,7 @@ std::optional<std::int32_t> ReadFourByteValue(HKEY key, const wchar_t* name) {
   std::array<BYTE, 4> buffer{};
   DWORD type = 0;
   DWORD size = static_cast<DWORD>(buffer.size());
-  if (RegQueryValueExW(key, name, nullptr, &type, buffer.data(), &size) != ERROR_SUCCESS)
-    return std::nullopt;
+  if (RegQueryValueExW(key, name, nullptr, &type, buffer.data(), &size) != ERROR_SUCCESS) return std::nullopt;
   std::uint32_t value = 0;
   for (std::size_t i = buffer.size(); i-- > 0;) value = (value << 8) | buffer[i];
   return static_cast<std::int32_t>(value);
@@ -24,8 +23,7 @@ std::optional<std::int32_t> ReadFourByteValue(HKEY key, const wchar_t* name) {
 
 bool VerifyPassword() {
   UniqueRegKey desktop;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_READ, desktop.put()) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_READ, desktop.put()) != ERROR_SUCCESS)
     return true;
   const auto usePassword = ReadFourByteValue(desktop.get(), L"ScreenSaveUsePassword");
   if (!usePassword || *usePassword <= 0) return true;

@@ -31,12 +31,12 @@ __attribute__((noinline)) void DirtyTheStack() {
 }
 
 class FourByteValue : public testing::TestWithParam<ValueCase> {
- protected:
+protected:
   void SetUp() override {
     RegDeleteTreeW(HKEY_CURRENT_USER, TestKey);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              key_.put(), nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, TestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key_.put(), nullptr),
+        ERROR_SUCCESS);
   }
   void TearDown() override {
     key_.reset();
@@ -56,24 +56,22 @@ TEST_P(FourByteValue, ReadsAtMostFourBytesLittleEndian) {
   EXPECT_EQ(ReadFourByteValue(key_.get(), L"Value"), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Registry, FourByteValue,
-    testing::Values(
-        ValueCase{"missing", {REG_NONE, {}}, std::nullopt},
-        ValueCase{"dword 1", {REG_DWORD, {1, 0, 0, 0}}, 1},
-        ValueCase{"dword 0", {REG_DWORD, {0, 0, 0, 0}}, 0},
-        ValueCase{"dword -1", {REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}}, -1},
-        ValueCase{"dword 0x01020304", {REG_DWORD, {4, 3, 2, 1}}, 0x01020304},
-        // Shorter than four bytes: the bytes not written count as 0.
-        ValueCase{"one byte 0", {REG_BINARY, {0}}, 0},
-        ValueCase{"one byte 1", {REG_BINARY, {1}}, 1},
-        ValueCase{"two bytes", {REG_BINARY, {0, 1}}, 256},
-        ValueCase{"three bytes", {REG_BINARY, {0, 0, 0x80}}, 0x800000},
-        // Longer than four bytes does not fit and counts as absent.
-        ValueCase{"qword", {REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}}, std::nullopt},
-        // A one-character text is its character code and the terminating zero.
-        ValueCase{"text 1", {REG_SZ, TextWithNul(u"1")}, 49},
-        ValueCase{"text 0", {REG_SZ, TextWithNul(u"0")}, 48},
-        ValueCase{"text 10", {REG_SZ, TextWithNul(u"10")}, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Registry, FourByteValue,
+                         testing::Values(ValueCase{"missing", {REG_NONE, {}}, std::nullopt},
+                                         ValueCase{"dword 1", {REG_DWORD, {1, 0, 0, 0}}, 1},
+                                         ValueCase{"dword 0", {REG_DWORD, {0, 0, 0, 0}}, 0},
+                                         ValueCase{"dword -1", {REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}}, -1},
+                                         ValueCase{"dword 0x01020304", {REG_DWORD, {4, 3, 2, 1}}, 0x01020304},
+                                         // Shorter than four bytes: the bytes not written count as 0.
+                                         ValueCase{"one byte 0", {REG_BINARY, {0}}, 0},
+                                         ValueCase{"one byte 1", {REG_BINARY, {1}}, 1},
+                                         ValueCase{"two bytes", {REG_BINARY, {0, 1}}, 256},
+                                         ValueCase{"three bytes", {REG_BINARY, {0, 0, 0x80}}, 0x800000},
+                                         // Longer than four bytes does not fit and counts as absent.
+                                         ValueCase{"qword", {REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}}, std::nullopt},
+                                         // A one-character text is its character code and the terminating zero.
+                                         ValueCase{"text 1", {REG_SZ, TextWithNul(u"1")}, 49},
+                                         ValueCase{"text 0", {REG_SZ, TextWithNul(u"0")}, 48},
+                                         ValueCase{"text 10", {REG_SZ, TextWithNul(u"10")}, std::nullopt}));
 
 }  // namespace

@@ -3,9 +3,7 @@
 
 #include "settings.h"
 
-PictureSettings CurrentPictureSettings() {
-  return {LoadedSettings(), CurrentRegionalFormats().TimeSeparator};
-}
+PictureSettings CurrentPictureSettings() { return {LoadedSettings(), CurrentRegionalFormats().TimeSeparator}; }
 
 PictureTarget WindowTarget(HDC dc, std::int32_t pixelWidth, std::int32_t pixelHeight, PictureKind kind,
                            std::int32_t stars) {

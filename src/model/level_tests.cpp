@@ -76,9 +76,9 @@ TEST(LevelColor, BandEdges) {
   const struct {
     std::int32_t level;
     Colour colour;
-  } cases[] = {{-1, BandRed},     {0, BandRed},     {9, BandRed},      {10, BandYellow},
-               {29, BandYellow},  {30, BandGreen},  {70, BandGreen},   {71, BandYellow},
-               {90, BandYellow},  {91, BandRed},    {100, BandRed},    {101, BandRed}};
+  } cases[] = {{-1, BandRed},    {0, BandRed},    {9, BandRed},    {10, BandYellow},
+               {29, BandYellow}, {30, BandGreen}, {70, BandGreen}, {71, BandYellow},
+               {90, BandYellow}, {91, BandRed},   {100, BandRed},  {101, BandRed}};
   for (const auto& c : cases) EXPECT_EQ(LevelColor(c.level), c.colour) << c.level;
 }
 
@@ -236,10 +236,10 @@ TEST(DayScan, KeptScanIsThatOfThePaintsDay) {
     TDateTime now, birth;
   } const paints[] = {
       {EncodeDate(2021, 7, 10) + EncodeTime(9, 40, 0, 0), birth},
-      {EncodeDate(2021, 7, 10) + EncodeTime(9, 41, 0, 0), birth},   // the next minute
-      {EncodeDate(2021, 7, 11) + EncodeTime(0, 0, 0, 0), birth},    // midnight: a new day
+      {EncodeDate(2021, 7, 10) + EncodeTime(9, 41, 0, 0), birth},                   // the next minute
+      {EncodeDate(2021, 7, 11) + EncodeTime(0, 0, 0, 0), birth},                    // midnight: a new day
       {EncodeDate(2021, 7, 11) + EncodeTime(0, 0, 0, 0), EncodeDate(1990, 2, 28)},  // new settings
-      {EncodeDate(2021, 7, 10) + EncodeTime(23, 59, 0, 0), birth},  // the clock set back
+      {EncodeDate(2021, 7, 10) + EncodeTime(23, 59, 0, 0), birth},                  // the clock set back
   };
   DayScan days;
   for (const auto& p : paints) {

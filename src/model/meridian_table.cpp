@@ -1,8 +1,9 @@
 // The meridian table. The texts are the ones users already see, kept exactly:
-// two Russian names mix in look-alike Latin letters ("Ce" in k = 3, "M" in k = 6)
-// and the English advice uses the grave accent as its apostrophe.
+// the English advice uses the grave accent as its apostrophe.
 #include "meridian_table.h"
 
+// The tables keep one entry to a line.
+// clang-format off
 const std::array<std::int32_t, MeridianCount> MeridianHour = {
     2,
     4,
@@ -128,3 +129,4 @@ std::array<TDateTime, MeridianCount> MeridianStart{};
 void FillMeridianStart() {
   for (int k = 0; k < MeridianCount; ++k) MeridianStart[k] = EncodeTime(MeridianHour[k], 0, 0, 0);
 }
+// clang-format on

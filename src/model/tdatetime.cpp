@@ -35,9 +35,7 @@ CivilDate CivilFromDays(std::int64_t z) {
 
 }  // namespace
 
-bool IsLeapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int year, int month) {
   static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -45,18 +43,16 @@ int DaysInMonth(int year, int month) {
 }
 
 bool IsValidDate(int year, int month, int day) {
-  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
-         day <= DaysInMonth(year, month);
+  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
 bool IsValidTime(int hour, int minute, int second, int msec) {
-  return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60 &&
-         msec >= 0 && msec < 1000;
+  return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60 && msec >= 0 &&
+         msec < 1000;
 }
 
 TDateTime EncodeDate(int year, int month, int day) {
-  return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                           static_cast<unsigned>(day)) -
+  return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
                              EpochOffset);
 }
 
@@ -65,9 +61,7 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec) {
   return static_cast<double>(ms) / static_cast<double>(MSecsPerDay);
 }
 
-TDateTime ComposeDateTime(TDateTime date, TDateTime time) {
-  return date < 0 ? date - time : date + time;
-}
+TDateTime ComposeDateTime(TDateTime date, TDateTime time) { return date < 0 ? date - time : date + time; }
 
 DateTimeParts DecodeDateTime(TDateTime value) {
   // Rounded to the millisecond; the day is cut toward zero and the time of day
@@ -88,8 +82,8 @@ DateTimeParts DecodeDateTime(TDateTime value) {
 }
 
 int DayOfYear(const CivilDate& date) {
-  return static_cast<int>(DaysFromCivil(date.year, static_cast<unsigned>(date.month),
-                                        static_cast<unsigned>(date.day)) -
-                          DaysFromCivil(date.year, 1, 1)) +
+  return static_cast<int>(
+             DaysFromCivil(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) -
+             DaysFromCivil(date.year, 1, 1)) +
          1;
 }

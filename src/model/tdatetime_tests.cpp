@@ -33,13 +33,12 @@ TEST(TDateTime, NegativeMomentsSubtractTheTimeOfDay) {
 
 TEST(TDateTime, RoundTripsEveryFieldToTheMillisecond) {
   std::mt19937 random(1);
-  std::uniform_int_distribution<int> year(1, 9999), month(1, 12), day(1, 31), hour(0, 23),
-      sixty(0, 59), msec(0, 999);
+  std::uniform_int_distribution<int> year(1, 9999), month(1, 12), day(1, 31), hour(0, 23), sixty(0, 59),
+      msec(0, 999);
   for (int i = 0; i < 20000; ++i) {
     const int y = year(random), mo = month(random), d = std::min(day(random), DaysInMonth(y, mo));
     const int h = hour(random), mi = sixty(random), s = sixty(random), ms = msec(random);
-    const DateTimeParts parts =
-        DecodeDateTime(ComposeDateTime(EncodeDate(y, mo, d), EncodeTime(h, mi, s, ms)));
+    const DateTimeParts parts = DecodeDateTime(ComposeDateTime(EncodeDate(y, mo, d), EncodeTime(h, mi, s, ms)));
     ASSERT_EQ(parts.date.year, y);
     ASSERT_EQ(parts.date.month, mo);
     ASSERT_EQ(parts.date.day, d);

@@ -11,11 +11,11 @@ TEST(ExtendsPrevious, MarksJoinersSelectorsAndSkinTonesNotLetters) {
     char32_t c;
     bool clings;
   } const cases[] = {
-      {U'a', false},      {U'\u0300', true},  {U'\u036F', true},  {U'\u0370', false},
-      {U'\u0483', true},  {U'\u05B0', true},  {U'\u05D0', false}, {U'\u064B', true},
-      {U'\u0627', false}, {U'\u093F', true},  {U'\u0915', false}, {U'\u200D', true},
-      {U'\u200B', false}, {U'\uFE0F', true},  {U'\U0001F3FB', true}, {U'\U0001F600', false},
-      {U'\U000E0061', true}, {U'\U000E0100', true}, {U'\u4E00', false}, {U'\u3099', true},
+      {U'a', false},         {U'\u0300', true},     {U'\u036F', true},     {U'\u0370', false},
+      {U'\u0483', true},     {U'\u05B0', true},     {U'\u05D0', false},    {U'\u064B', true},
+      {U'\u0627', false},    {U'\u093F', true},     {U'\u0915', false},    {U'\u200D', true},
+      {U'\u200B', false},    {U'\uFE0F', true},     {U'\U0001F3FB', true}, {U'\U0001F600', false},
+      {U'\U000E0061', true}, {U'\U000E0100', true}, {U'\u4E00', false},    {U'\u3099', true},
   };
   for (const auto& c : cases) EXPECT_EQ(ExtendsPrevious(c.c), c.clings) << std::hex << unsigned(c.c);
 }

@@ -48,8 +48,7 @@ std::unique_ptr<Canvas> CairoCanvas::ForMeasuring(const CairoFonts& fonts) {
 CairoCanvas::~CairoCanvas() { cairo_restore(cr_); }
 
 void CairoCanvas::UseColour(Colour c) {
-  cairo_set_source_rgb(cr_, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0,
-                       ((c >> 16) & 0xFF) / 255.0);
+  cairo_set_source_rgb(cr_, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, ((c >> 16) & 0xFF) / 255.0);
 }
 
 void CairoCanvas::StrokeWithPen() {

@@ -30,8 +30,7 @@ std::string FontconfigFile(const char* family, bool allowStandIn) {
   if (FcPatternGetString(match.get(), FC_FAMILY, 0, &found) != FcResultMatch ||
       FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch)
     return {};
-  if (!allowStandIn && FcStrCmpIgnoreCase(found, reinterpret_cast<const FcChar8*>(family)) != 0)
-    return {};
+  if (!allowStandIn && FcStrCmpIgnoreCase(found, reinterpret_cast<const FcChar8*>(family)) != 0) return {};
   return reinterpret_cast<const char*>(file);
 }
 
@@ -137,9 +136,9 @@ CellFont CairoFonts::Size(const Face& face, std::int32_t cellHeight, bool outlin
   font.Ppem = ppem;
   // GDI smooths the slanted outlines of a made-up italic whatever the size.
   const auto& gray = face.GrayAtPpem;
-  font.Smooth = outline || gray.empty() || gray[std::min<std::size_t>(static_cast<std::size_t>(ppem), gray.size() - 1)];
+  font.Smooth =
+      outline || gray.empty() || gray[std::min<std::size_t>(static_cast<std::size_t>(ppem), gray.size() - 1)];
   font.Ascent = static_cast<std::int32_t>((MulFix(face.AscentUnits, scale) + 32) >> 6);
-  font.Descent =
-      static_cast<std::int32_t>((MulFix(face.CellUnits - face.AscentUnits, scale) + 32) >> 6);
+  font.Descent = static_cast<std::int32_t>((MulFix(face.CellUnits - face.AscentUnits, scale) + 32) >> 6);
   return font;
 }

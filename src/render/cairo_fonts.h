@@ -16,10 +16,10 @@
 struct CellFont {
   cairo_font_face_t* Face = nullptr;     // draws the glyphs
   cairo_font_face_t* Measure = nullptr;  // measures: GDI's extents come from the hinted outlines
-  double Ppem = 0;       // pixels per em: the size cairo is given
-  bool Smooth = true;    // GDI draws its stock System font without smoothing
-  std::int32_t Ascent = 0;   // cell top to baseline
-  std::int32_t Descent = 0;  // baseline to cell bottom
+  double Ppem = 0;                       // pixels per em: the size cairo is given
+  bool Smooth = true;                    // GDI draws its stock System font without smoothing
+  std::int32_t Ascent = 0;               // cell top to baseline
+  std::int32_t Descent = 0;              // baseline to cell bottom
 };
 
 // Where the fonts live: Wine's own fonts (Debian's fonts-wine) hold a Tahoma
@@ -36,9 +36,7 @@ public:
   // Tahoma with a cell of `cellHeight` pixels (GDI's positive font height).
   // Upright, a size the font holds bitmaps for is drawn from them, as GDI
   // does; GDI slants the outlines for italic, having no italic face.
-  CellFont Tahoma(std::int32_t cellHeight, bool italic) const {
-    return Size(tahoma_, cellHeight, italic);
-  }
+  CellFont Tahoma(std::int32_t cellHeight, bool italic) const { return Size(tahoma_, cellHeight, italic); }
   // The surface's default font (GDI's stock System font, 16 pixels high).
   CellFont Default() const {
     CellFont font = Size(system_, DefaultFontHeight, false);
@@ -52,8 +50,8 @@ public:
 private:
   struct Face {
     std::string File;
-    CairoFontFace Cairo;    // with the font's own bitmaps where it has them
-    CairoFontFace Outline;  // outlines only
+    CairoFontFace Cairo;          // with the font's own bitmaps where it has them
+    CairoFontFace Outline;        // outlines only
     std::int32_t UnitsPerEm = 0;  // 0: a font of bitmaps in one size only
     std::int32_t CellUnits = 0;   // ascent + descent in font units (Windows metrics)
     std::int32_t AscentUnits = 0;

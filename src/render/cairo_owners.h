@@ -20,8 +20,7 @@ struct ReleaseWith {
 using CairoContext = std::unique_ptr<cairo_t, ReleaseWith<cairo_destroy>>;
 using CairoSurface = std::unique_ptr<cairo_surface_t, ReleaseWith<cairo_surface_destroy>>;
 using CairoFontFace = std::unique_ptr<cairo_font_face_t, ReleaseWith<cairo_font_face_destroy>>;
-using CairoFontOptions =
-    std::unique_ptr<cairo_font_options_t, ReleaseWith<cairo_font_options_destroy>>;
+using CairoFontOptions = std::unique_ptr<cairo_font_options_t, ReleaseWith<cairo_font_options_destroy>>;
 using FcPatternOwner = std::unique_ptr<FcPattern, ReleaseWith<FcPatternDestroy>>;
 using FtLibrary = std::unique_ptr<FT_LibraryRec_, ReleaseWith<FT_Done_FreeType>>;
 using FtFace = std::unique_ptr<FT_FaceRec_, ReleaseWith<FT_Done_Face>>;

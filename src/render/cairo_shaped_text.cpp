@@ -30,10 +30,10 @@ using PangoFontDescriptionOwner = std::unique_ptr<PangoFontDescription, ReleaseW
 // direction marks, embeddings and isolates.
 bool ShapedScript(char32_t c) {
   constexpr std::pair<char32_t, char32_t> ranges[] = {
-      {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0590, 0x08FF}, {0x0900, 0x0DFF}, {0x0E00, 0x0FFF},
-      {0x1000, 0x109F}, {0x1100, 0x11FF}, {0x1700, 0x18AF}, {0x1900, 0x1CFF}, {0x1DC0, 0x1DFF},
-      {0x200C, 0x200F}, {0x202A, 0x202E}, {0x2066, 0x2069}, {0x20D0, 0x20FF}, {0xA800, 0xABFF},
-      {0xFB1D, 0xFDFF}, {0xFE00, 0xFE0F}, {0xFE20, 0xFE2F}, {0xFE70, 0xFEFF}, {0x10800, 0x10FFF},
+      {0x0300, 0x036F},   {0x0483, 0x0489},   {0x0590, 0x08FF},   {0x0900, 0x0DFF}, {0x0E00, 0x0FFF},
+      {0x1000, 0x109F},   {0x1100, 0x11FF},   {0x1700, 0x18AF},   {0x1900, 0x1CFF}, {0x1DC0, 0x1DFF},
+      {0x200C, 0x200F},   {0x202A, 0x202E},   {0x2066, 0x2069},   {0x20D0, 0x20FF}, {0xA800, 0xABFF},
+      {0xFB1D, 0xFDFF},   {0xFE00, 0xFE0F},   {0xFE20, 0xFE2F},   {0xFE70, 0xFEFF}, {0x10800, 0x10FFF},
       {0x11000, 0x11FFF}, {0x1E800, 0x1EFFF}, {0xE0100, 0xE01EF},
   };
   return std::any_of(std::begin(ranges), std::end(ranges),
@@ -72,10 +72,12 @@ public:
     // slant is a fifth).
     const std::string family = std::string(R"(<test name="family"><string>)") + FontFace + "</string></test>";
     const std::string rules = R"(<fontconfig>
-      <match target="font">)" + family + R"(
+      <match target="font">)" +
+                              family + R"(
         <test target="pattern" name="slant" compare="eq"><const>roman</const></test>
         <edit name="embeddedbitmap" mode="assign"><bool>true</bool></edit></match>
-      <match target="font">)" + family + R"(
+      <match target="font">)" +
+                              family + R"(
         <test target="pattern" name="slant" compare="not_eq"><const>roman</const></test>
         <edit name="matrix" mode="assign"><matrix><double>1</double><double>0.25</double>
           <double>0</double><double>1</double></matrix></edit></match></fontconfig>)";

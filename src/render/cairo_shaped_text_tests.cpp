@@ -58,14 +58,14 @@ TEST(CairoShapedText, TakesTheShapedWayOnlyWhereTahomaCannotDrawAlone) {
       {u"Анна Мария Шмидт-Иванова", false},
       {u"Łukasz Żółć", false},
       {u"", false},
-      {u"王小明", true},             // no CJK in Tahoma
+      {u"王小明", true},  // no CJK in Tahoma
       {u"Anna 李", true},
-      {u"שרה כהן", true},            // no Hebrew in Tahoma
-      {u"سلام", true},               // Arabic in Tahoma, but joined and right to left
-      {u"Zoe\u0301", true},          // a combining accent placed on its letter
-      {u"Anna \U0001F600", true},    // outside the basic plane
-      {u"\u2068Anna\u2069", true},   // an isolate
-      {u"Ali\u200D", true},          // a joiner
+      {u"שרה כהן", true},           // no Hebrew in Tahoma
+      {u"سلام", true},              // Arabic in Tahoma, but joined and right to left
+      {u"Zoe\u0301", true},         // a combining accent placed on its letter
+      {u"Anna \U0001F600", true},   // outside the basic plane
+      {u"\u2068Anna\u2069", true},  // an isolate
+      {u"Ali\u200D", true},         // a joiner
   };
   for (const auto& [text, shaped] : cases) EXPECT_EQ(NeedsShapedText(Fonts(), text), shaped) << Shown(text);
 }
@@ -74,8 +74,12 @@ TEST(CairoShapedText, TakesTheShapedWayOnlyWhereTahomaCannotDrawAlone) {
 // by its measured overhangs, and within the cell's height (less what a fallback
 // font reaches beyond Tahoma's cell, a few pixels); the ink reaches its ends.
 TEST(CairoShapedText, InkLiesInTheMeasuredBox) {
-  const std::u16string texts[] = {u"王小明, 01.07.1985 08:30", u"שרה כהן, 01.07.1985 08:30", u"سلام عليكم",
-                                  u"Dana אבג Levi", u"Anna 李 \U0001F600 x", u"Zoe\u0301 fjord"};
+  const std::u16string texts[] = {u"王小明, 01.07.1985 08:30",
+                                  u"שרה כהן, 01.07.1985 08:30",
+                                  u"سلام عليكم",
+                                  u"Dana אבג Levi",
+                                  u"Anna 李 \U0001F600 x",
+                                  u"Zoe\u0301 fjord"};
   for (const std::u16string& text : texts)
     for (const std::int32_t cell : {8, 15, 20, 35, 60})
       for (const bool italic : {false, true}) {
@@ -86,7 +90,8 @@ TEST(CairoShapedText, InkLiesInTheMeasuredBox) {
         const Page::Ink ink = page.FindInk();
         const std::string what = Shown(text) + " at " + std::to_string(cell) + (italic ? " italic" : "");
         ASSERT_GE(ink.Right, ink.Left) << what << ": no ink";
-        EXPECT_EQ(extent.Height, Fonts().Tahoma(cell, italic).Ascent + Fonts().Tahoma(cell, italic).Descent) << what;
+        EXPECT_EQ(extent.Height, Fonts().Tahoma(cell, italic).Ascent + Fonts().Tahoma(cell, italic).Descent)
+            << what;
         EXPECT_GE(ink.Left, x - extent.InkLeft) << what;
         EXPECT_LE(ink.Right + 1, x + extent.Width + extent.InkRight) << what;
         // The measured overhangs are the ink's own: it reaches the widened box's edges.

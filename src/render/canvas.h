@@ -13,7 +13,7 @@
 // Every pen of the picture is solid; only width and colour vary.
 struct PenSpec {
   std::int32_t Width = 1;  // pixels
-  ::Colour Colour = 0;  // qualified: the member takes the type's name
+  ::Colour Colour = 0;     // qualified: the member takes the type's name
 };
 
 // What GDI does by default, which the cairo and recording canvases do as well:

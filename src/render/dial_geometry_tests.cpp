@@ -16,8 +16,7 @@ struct TipCase {
 TEST(TimePoint, HandTipAtTheFourCardinalTimes) {
   // The stored single angle puts 00:00 one pixel above the centre's row and
   // 18:00 one pixel left of its column.
-  const TipCase cases[] = {
-      {0, {-240, -1}}, {360, {0, -240}}, {720, {239, 0}}, {1080, {-1, 239}}};
+  const TipCase cases[] = {{0, {-240, -1}}, {360, {0, -240}}, {720, {239, 0}}, {1080, {-1, 239}}};
   for (const Point centre : {Point{960, 540}, Point{240, 240}, Point{683, 384}}) {
     for (const TipCase& c : cases) {
       EXPECT_EQ(TimePoint(centre, static_cast<float>(c.minute), 240),
@@ -54,21 +53,20 @@ struct HourCase {
 
 TEST(HourPoint, SpokesAndDiscsAtTheirHours) {
   const HourCase cases[] = {
-      {24, 24, 240, {-240, 0}},  // label "00"
-      {18, 24, 240, {0, -240}},  // "06"
-      {12, 24, 240, {240, 0}},   // "12"
-      {6, 24, 240, {0, 240}},    // "18"
-      {0, 12, 290, {-290, 0}},   // ring position 0, the Liver
-      {3, 12, 290, {0, 290}},    // position 3, bottom
-      {6, 12, 290, {290, 0}},    // position 6, right
-      {9, 12, 290, {0, -290}},   // position 9, top
+      {24, 24, 240, {-240, 0}},   // label "00"
+      {18, 24, 240, {0, -240}},   // "06"
+      {12, 24, 240, {240, 0}},    // "12"
+      {6, 24, 240, {0, 240}},     // "18"
+      {0, 12, 290, {-290, 0}},    // ring position 0, the Liver
+      {3, 12, 290, {0, 290}},     // position 3, bottom
+      {6, 12, 290, {290, 0}},     // position 6, right
+      {9, 12, 290, {0, -290}},    // position 9, top
       {1, 12, 290, {-251, 144}},  // cos 60 degrees falls just short of 1/2 here
       {4, 12, 290, {144, 251}},
   };
   for (const HourCase& c : cases) {
     const Point centre{960, 540};
-    EXPECT_EQ(HourPoint(centre, c.j, c.n, c.radius),
-              (Point{centre.X + c.offset.X, centre.Y + c.offset.Y}))
+    EXPECT_EQ(HourPoint(centre, c.j, c.n, c.radius), (Point{centre.X + c.offset.X, centre.Y + c.offset.Y}))
         << c.j << " of " << c.n;
   }
 }

@@ -36,10 +36,8 @@ std::int32_t PictureFrame::FontHeight(std::int32_t units) const {
 
 std::int32_t PictureFrame::PenWidth(std::int32_t units) const { return std::max(1, Y(units)); }
 
-PictureFrame FrameAtDpi(std::int32_t pixelWidth, std::int32_t pixelHeight, std::int32_t dpiX,
-                        std::int32_t dpiY) {
-  return {Units(pixelWidth, dpiX), Units(pixelHeight, dpiY), std::max(pixelWidth, 0),
-          std::max(pixelHeight, 0)};
+PictureFrame FrameAtDpi(std::int32_t pixelWidth, std::int32_t pixelHeight, std::int32_t dpiX, std::int32_t dpiY) {
+  return {Units(pixelWidth, dpiX), Units(pixelHeight, dpiY), std::max(pixelWidth, 0), std::max(pixelHeight, 0)};
 }
 
 std::int32_t DisplayDpi(std::int32_t dpi) { return std::max(dpi, BaseDpi); }

@@ -22,8 +22,8 @@ struct PictureFrame {
   // False at 96 DPI, where a unit is a pixel and nothing is scaled, and for an
   // empty window, which has nothing to scale.
   bool Scaled() const {
-    return (Width != PixelWidth || Height != PixelHeight) && Width > 0 && Height > 0 &&
-           PixelWidth > 0 && PixelHeight > 0;
+    return (Width != PixelWidth || Height != PixelHeight) && Width > 0 && Height > 0 && PixelWidth > 0 &&
+           PixelHeight > 0;
   }
 
   // The pixel of a coordinate in units: the nearest, halves up, as a mapping
@@ -45,8 +45,7 @@ struct PictureFrame {
 // size is rounded to the nearest unit, so the drawing routine's rectangle of
 // the picture's size reaches every edge pixel. A DPI of 0 or less
 // (unreadable) counts as 96; a window of at least one pixel is at least one unit.
-PictureFrame FrameAtDpi(std::int32_t pixelWidth, std::int32_t pixelHeight, std::int32_t dpiX,
-                        std::int32_t dpiY);
+PictureFrame FrameAtDpi(std::int32_t pixelWidth, std::int32_t pixelHeight, std::int32_t dpiX, std::int32_t dpiY);
 
 // The display's scale as the picture takes it: unreadable or below 96 DPI
 // counts as 96 (no desktop offers less, and less makes the picture unreadable).

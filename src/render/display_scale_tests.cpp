@@ -12,11 +12,11 @@ TEST(FrameAtDpi, MeasuresTheWindowInUnitsRoundedToNearest) {
   } const cases[] = {
       {1920, 1080, 96, 96, 1920, 1080, false},  // a unit is a pixel: today's picture
       {1920, 1080, 120, 120, 1536, 864, true},
-      {1280, 800, 144, 144, 853, 533, true},    // 853.33 and 533.33, down
-      {1366, 768, 144, 120, 911, 614, true},    // 910.67 up, 614.4 down
-      {800, 600, 0, -1, 800, 600, false},       // unreadable: 96
-      {0, 0, 144, 144, 0, 0, false},            // nothing to scale
-      {1, 1, 480, 480, 1, 1, false},            // at least one unit
+      {1280, 800, 144, 144, 853, 533, true},  // 853.33 and 533.33, down
+      {1366, 768, 144, 120, 911, 614, true},  // 910.67 up, 614.4 down
+      {800, 600, 0, -1, 800, 600, false},     // unreadable: 96
+      {0, 0, 144, 144, 0, 0, false},          // nothing to scale
+      {1, 1, 480, 480, 1, 1, false},          // at least one unit
       {2, 2, 288, 288, 1, 1, true},
       {2147483647, 100, 48, 48, 2147483647, 200, true},  // bounded, no overflow
   };
@@ -40,11 +40,11 @@ TEST(PictureFrame, TurnsUnitsIntoThePixelsOfItsWindow) {
     const PictureFrame& frame;
     std::int32_t units, x, y;
   } const cases[] = {
-      {at144, 0, 0, 0},       {at144, 1, 2, 2},          // 1.5 rounds up
-      {at144, 3, 5, 5},       {at144, -1, -1, -1},        // -1.5 rounds up to -1
-      {at144, -3, -4, -4},    {at144, 1280, 1920, 1920},  // the far edge of the width
-      {at144, 720, 1080, 1080}, {at120, 1093, 1366, 1367},
-      {at120, 614, 767, 768}, {at96, 12345, 12345, 12345}, {at96, -7, -7, -7},
+      {at144, 0, 0, 0},         {at144, 1, 2, 2},           // 1.5 rounds up
+      {at144, 3, 5, 5},         {at144, -1, -1, -1},        // -1.5 rounds up to -1
+      {at144, -3, -4, -4},      {at144, 1280, 1920, 1920},  // the far edge of the width
+      {at144, 720, 1080, 1080}, {at120, 1093, 1366, 1367}, {at120, 614, 767, 768}, {at96, 12345, 12345, 12345},
+      {at96, -7, -7, -7},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.frame.X(c.units), c.x) << c.units << " across at " << c.frame.PixelWidth;
@@ -54,8 +54,12 @@ TEST(PictureFrame, TurnsUnitsIntoThePixelsOfItsWindow) {
     const PictureFrame& frame;
     std::int32_t units, font, pen;
   } const sizes[] = {
-      {at144, 15, 22, 23}, {at144, 1, 1, 2}, {at144, 60, 90, 90}, {at96, 15, 15, 15},
-      {at96, 1, 1, 1},     {FrameAtDpi(640, 480, 48, 48), 1, 1, 1},  // half a pixel: still one
+      {at144, 15, 22, 23},
+      {at144, 1, 1, 2},
+      {at144, 60, 90, 90},
+      {at96, 15, 15, 15},
+      {at96, 1, 1, 1},
+      {FrameAtDpi(640, 480, 48, 48), 1, 1, 1},  // half a pixel: still one
       {FrameAtDpi(640, 480, 48, 48), 15, 7, 8},
   };
   for (const auto& c : sizes) {
@@ -73,11 +77,14 @@ TEST(ScreenDpi, GrowsOnScreensLargerThan1920x1080) {
   struct {
     std::int32_t dpi, width, height, expected;
   } const cases[] = {
-      {96, 1920, 1080, 96},  {96, 1920, 1200, 96},  {96, 1366, 768, 96},   {96, 2560, 1440, 128},
-      {96, 3840, 2160, 192}, {96, 7680, 4320, 384}, {96, 3840, 1080, 96},  {96, 2560, 1600, 128},
-      {96, 1080, 1920, 96},  {144, 3840, 2160, 288}, {120, 2560, 1440, 160}, {20, 1920, 1080, 96},
-      {0, 2560, 1440, 128},  {-5, 800, 600, 96},     {96, 0, 0, 96},
-      {96, 2147483647, 2147483647, 107374182},  // by the width, in 64 bits
+      {96, 1920, 1080, 96},   {96, 1920, 1200, 96},
+      {96, 1366, 768, 96},    {96, 2560, 1440, 128},
+      {96, 3840, 2160, 192},  {96, 7680, 4320, 384},
+      {96, 3840, 1080, 96},   {96, 2560, 1600, 128},
+      {96, 1080, 1920, 96},   {144, 3840, 2160, 288},
+      {120, 2560, 1440, 160}, {20, 1920, 1080, 96},
+      {0, 2560, 1440, 128},   {-5, 800, 600, 96},
+      {96, 0, 0, 96},         {96, 2147483647, 2147483647, 107374182},  // by the width, in 64 bits
   };
   for (const auto& c : cases)
     EXPECT_EQ(ScreenDpi(c.dpi, c.width, c.height), c.expected) << c.width << "x" << c.height << " at " << c.dpi;

@@ -51,7 +51,8 @@ private:
   int smooth_ = -1;  // whether the selected font is drawn smoothed; -1: not read yet
   // The advances of text's letters; false when a letter has no glyph to tell.
   bool Advances(std::u16string_view text, std::vector<INT>& advances);
-  std::vector<std::pair<char16_t, std::optional<Glyph>>> glyphs_;  // a font's few dozen letters, looked through in turn
+  std::vector<std::pair<char16_t, std::optional<Glyph>>>
+      glyphs_;                                         // a font's few dozen letters, looked through in turn
   std::int32_t ascent_ = -1, descent_ = 0, cell_ = 0;  // the selected font's cell; -1: not read yet
   SelectionSlot pen_;
   SelectionSlot brush_;

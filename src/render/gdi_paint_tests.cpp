@@ -11,8 +11,8 @@
 
 #include "gdi_canvas.h"
 #include "memory_surface.h"
-#include "screen_picture.h"
 #include "recording_canvas.h"
+#include "screen_picture.h"
 #include "unique_handle.h"
 
 namespace {
@@ -138,8 +138,10 @@ std::vector<std::pair<int, int>> InkedColumns(const MemorySurface& surface) {
     bool ink = false;
     for (int y = 0; y < surface.Height() && !ink; ++y) ink = surface.Pixel(x, y) != 0x00FFFFFF;
     if (!ink) continue;
-    if (!runs.empty() && runs.back().second == x) ++runs.back().second;
-    else runs.push_back({x, x + 1});
+    if (!runs.empty() && runs.back().second == x)
+      ++runs.back().second;
+    else
+      runs.push_back({x, x + 1});
   }
   return runs;
 }
@@ -149,7 +151,8 @@ std::vector<std::pair<int, int>> InkedColumns(const MemorySurface& surface) {
 // each half. Its measured width is the width it is drawn in.
 TEST(GdiText, ACharacterOutsideTheBasicPlaneIsDrawnWhole) {
   for (const std::int32_t height : {20, 30}) {
-    for (const std::u16string_view text : {std::u16string_view(u"\U0001F600"), std::u16string_view(u"\U0001F600|")}) {
+    for (const std::u16string_view text :
+         {std::u16string_view(u"\U0001F600"), std::u16string_view(u"\U0001F600|")}) {
       MemorySurface surface(120, 60);
       PatBlt(surface.Dc(), 0, 0, 120, 60, WHITENESS);
       GdiTally tally;
@@ -200,7 +203,8 @@ TEST(GdiText, LettersStandWhereTheSystemDrawsThem) {
         const UniqueFont made(CreateFontIndirectW(&font));
         const HGDIOBJ old = SelectObject(system.Dc(), made.get());
         SetBkMode(system.Dc(), TRANSPARENT);
-        TextOutW(system.Dc(), 10, 10, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()));
+        TextOutW(system.Dc(), 10, 10, reinterpret_cast<const wchar_t*>(text.data()),
+                 static_cast<int>(text.size()));
         SelectObject(system.Dc(), old);
         EXPECT_EQ(InkedColumns(ours), InkedColumns(system)) << height << " px, italic " << italic;
       }

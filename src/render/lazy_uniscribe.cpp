@@ -23,8 +23,8 @@ LoadedUniscribe Load() {
   calls.ScriptStringFree = GetEntry<decltype(calls.ScriptStringFree)>(module, "ScriptStringFree");
   calls.ScriptStringOut = GetEntry<decltype(calls.ScriptStringOut)>(module, "ScriptStringOut");
   calls.ScriptString_pSize = GetEntry<decltype(calls.ScriptString_pSize)>(module, "ScriptString_pSize");
-  loaded.Complete = calls.ScriptStringAnalyse && calls.ScriptStringFree && calls.ScriptStringOut &&
-                    calls.ScriptString_pSize;
+  loaded.Complete =
+      calls.ScriptStringAnalyse && calls.ScriptStringFree && calls.ScriptStringOut && calls.ScriptString_pSize;
   return loaded;
 }
 

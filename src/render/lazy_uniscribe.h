@@ -2,8 +2,8 @@
 // own texts never do, so a start does not pay for loading it.
 #pragma once
 
-#include <windows.h>
 #include <usp10.h>
+#include <windows.h>
 
 // The four calls the GDI canvas shapes whole characters with.
 struct Uniscribe {

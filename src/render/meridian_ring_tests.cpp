@@ -79,11 +79,10 @@ TEST(PaintMeridianRing, AdviceExactlyInTheGreenBandAndBadgesByBand) {
     Colour badge;
     bool advice;
   };
-  const LevelCase cases[12] = {
-      {29, BandYellow, false}, {30, BandGreen, true},  {70, BandGreen, true},
-      {71, BandYellow, false}, {90, BandYellow, false}, {91, BandRed, false},
-      {50, BandGreen, true},   {0, BandRed, false},    {9, BandRed, false},
-      {10, BandYellow, false}, {100, BandRed, false},  {31, BandGreen, true}};
+  const LevelCase cases[12] = {{29, BandYellow, false}, {30, BandGreen, true},   {70, BandGreen, true},
+                               {71, BandYellow, false}, {90, BandYellow, false}, {91, BandRed, false},
+                               {50, BandGreen, true},   {0, BandRed, false},     {9, BandRed, false},
+                               {10, BandYellow, false}, {100, BandRed, false},   {31, BandGreen, true}};
   ModelFrame frame;
   for (int i = 0; i < 12; ++i) frame.LevelAtRing[i] = cases[i].level;
   const auto ops = PaintRing(frame, false).Ops;
@@ -98,11 +97,10 @@ TEST(PaintMeridianRing, AdviceExactlyInTheGreenBandAndBadgesByBand) {
 
 TEST(PaintMeridianRing, DiscsAndBadgesWithTheirColours) {
   const Ring ring = PaintRing(WorkedNow, WorkedBirth, true);
-    // Some offsets of 145 come out as 144: the x87 sine of 30 degrees lies just
+  // Some offsets of 145 come out as 144: the x87 sine of 30 degrees lies just
   // below 1/2 there, and the offset is cut toward zero.
-  const Point discs[] = {{670, 540}, {709, 684}, {815, 791}, {960, 830}, {1104, 791},
-                         {1211, 685}, {1250, 540}, {1211, 396}, {1105, 289}, {960, 250},
-                         {815, 289}, {709, 395}};
+  const Point discs[] = {{670, 540},  {709, 684},  {815, 791},  {960, 830}, {1104, 791}, {1211, 685},
+                         {1250, 540}, {1211, 396}, {1105, 289}, {960, 250}, {815, 289},  {709, 395}};
   for (int i = 0; i < 12; ++i) {
     const int k = 11 - i;
     const auto ops = Position(ring.Ops, i);
@@ -156,20 +154,19 @@ struct PlaceCase {
 
 TEST(RingTextPlace, SidesAndRowsByPosition) {
   const PlaceCase cases[] = {
-      {0, RingText::Name, 0, {430, 470}},    {0, RingText::Hint, 0, {430, 485}},
-      {0, RingText::Advice, 2, {430, 530}},  {11, RingText::Advice, 0, {430, 500}},
-      {3, RingText::Name, 0, {430, 530}},    {3, RingText::Hint, 0, {430, 545}},
-      {3, RingText::Advice, 0, {530, 530}},  {3, RingText::Advice, 2, {530, 560}},
-      {4, RingText::Name, 0, {530, 470}},    {8, RingText::Hint, 0, {530, 485}},
-      {6, RingText::Advice, 1, {530, 515}},
-      {9, RingText::Name, 0, {430, 440}},    {9, RingText::Hint, 0, {430, 455}},
-      {9, RingText::Advice, 0, {530, 440}},  {9, RingText::Advice, 2, {530, 470}},
-      {10, RingText::Name, 0, {430, 470}},
+      {0, RingText::Name, 0, {430, 470}},   {0, RingText::Hint, 0, {430, 485}},
+      {0, RingText::Advice, 2, {430, 530}}, {11, RingText::Advice, 0, {430, 500}},
+      {3, RingText::Name, 0, {430, 530}},   {3, RingText::Hint, 0, {430, 545}},
+      {3, RingText::Advice, 0, {530, 530}}, {3, RingText::Advice, 2, {530, 560}},
+      {4, RingText::Name, 0, {530, 470}},   {8, RingText::Hint, 0, {530, 485}},
+      {6, RingText::Advice, 1, {530, 515}}, {9, RingText::Name, 0, {430, 440}},
+      {9, RingText::Hint, 0, {430, 455}},   {9, RingText::Advice, 0, {530, 440}},
+      {9, RingText::Advice, 2, {530, 470}}, {10, RingText::Name, 0, {430, 470}},
   };
   for (const PlaceCase& c : cases)
-    EXPECT_EQ(RingTextPlace(FrameAtDpi(1000, 1000, BaseDpi, BaseDpi), c.position, c.what, c.line, {500, 500},
-                            {40, 15}),
-              c.expected)
+    EXPECT_EQ(
+        RingTextPlace(FrameAtDpi(1000, 1000, BaseDpi, BaseDpi), c.position, c.what, c.line, {500, 500}, {40, 15}),
+        c.expected)
         << "position " << c.position << " kind " << int(c.what) << " line " << c.line;
 }
 

@@ -30,11 +30,11 @@ inline std::vector<TracedOp> Trace(const std::vector<DrawOp>& ops) {
   for (const DrawOp& op : ops) {
     out.push_back({op, state});
     switch (op.Kind) {
-      case OpKind::Pen: state.Pen = PenSpec{static_cast<std::int32_t>(op.Args[0]),
-                                            static_cast<Colour>(op.Args[1])}; break;
+      case OpKind::Pen:
+        state.Pen = PenSpec{static_cast<std::int32_t>(op.Args[0]), static_cast<Colour>(op.Args[1])};
+        break;
       case OpKind::Brush: state.Brush = static_cast<Colour>(op.Args[0]); break;
-      case OpKind::Font: state.Font = FontSpec{static_cast<std::int32_t>(op.Args[0]),
-                                               op.Args[1] != 0}; break;
+      case OpKind::Font: state.Font = FontSpec{static_cast<std::int32_t>(op.Args[0]), op.Args[1] != 0}; break;
       case OpKind::TextColor: state.TextColour = static_cast<Colour>(op.Args[0]); break;
       case OpKind::BkMode: state.Transparent = true; break;
       default: break;

@@ -17,7 +17,7 @@ TEST(DrawnName, ControlCharactersDelAndDirectionControlsAreLeftOut) {
       {u"Anna\u202E", u"Anna"},
       {u"\u202Aa\u202Bb\u202Cc\u202Dd\u2066e\u2067f\u2068g\u2069h\u200Ei\u200Fj\u061Ck", u"abcdefghijk"},
       {u"\u05D3\u05E0\u05D4 Levi", u"\u05D3\u05E0\u05D4 Levi"},  // letters of any direction stay
-      {u"\u00A0Jo\u0085\u200D", u"\u00A0Jo\u0085\u200D"},  // and the rest: a joiner, C1
+      {u"\u00A0Jo\u0085\u200D", u"\u00A0Jo\u0085\u200D"},        // and the rest: a joiner, C1
   };
   for (const auto& c : cases) EXPECT_EQ(DrawnName(c.name), c.drawn) << Utf8FromUtf16(c.name);
 }
@@ -48,8 +48,7 @@ TEST(LongestStartWithin, CutsAtCharacterBoundariesWithinTheRoom) {
       {"not before a joiner", u"ab\u200Dc", 31, u"a"},
       {"empty name", u"", 100, u""},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(LongestStartWithin(c.name, c.room, TenPerUnit), c.start) << c.what;
+  for (const auto& c : cases) EXPECT_EQ(LongestStartWithin(c.name, c.room, TenPerUnit), c.start) << c.what;
 }
 
 }  // namespace

@@ -83,8 +83,8 @@ void PaintFrameTexts(Canvas& canvas, const PictureLayout& layout) {
   canvas.SelectFont(layout.Fonts.FrameText);
   canvas.SetTextColor(FrameTextColour);
   canvas.SetTransparentMode();
-  for (const PlacedText* text : {&layout.CloseHint, &layout.PersonName, &layout.PersonRest, &layout.Site,
-                                 &layout.Title})
+  for (const PlacedText* text :
+       {&layout.CloseHint, &layout.PersonName, &layout.PersonRest, &layout.Site, &layout.Title})
     if (!text->Text.empty()) canvas.Text(text->At, text->Text);
 }
 

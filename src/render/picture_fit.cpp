@@ -24,8 +24,8 @@ Circle CircleOf(const Box& b) {
 struct JudgedText {
   Box Ink;
   std::int32_t Before = 0, After = 0;  // the overhangs within Ink
-  int Group = 0;  // texts of one group stand together by design
-  bool InDial = false;  // spoke labels, the date and the clock
+  int Group = 0;                       // texts of one group stand together by design
+  bool InDial = false;                 // spoke labels, the date and the clock
 };
 
 JudgedText Judged(const PlacedText& t, int group, bool inDial = false) {
@@ -181,5 +181,6 @@ bool LayoutFits(const PictureLayout& l) {
 }
 
 std::int32_t FirstGuess(const PictureLayout& failed) {
-  return std::max(MinFitDpi, std::min(failed.Dpi - 1, static_cast<std::int32_t>(std::floor(failed.Dpi * RoomRatio(failed)))));
+  return std::max(MinFitDpi,
+                  std::min(failed.Dpi - 1, static_cast<std::int32_t>(std::floor(failed.Dpi * RoomRatio(failed)))));
 }

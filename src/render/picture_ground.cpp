@@ -10,8 +10,7 @@ void PaintBackground(Canvas& canvas, std::int32_t width, std::int32_t height) {
   canvas.Rectangle({0, 0, width, height});
 }
 
-void PaintStarField(Canvas& canvas, std::int32_t width, std::int32_t height, std::uint32_t seed,
-                    int count) {
+void PaintStarField(Canvas& canvas, std::int32_t width, std::int32_t height, std::uint32_t seed, int count) {
   canvas.SetTextColor(StarColour);
   canvas.SetTransparentMode();
   StarRandom random(seed);

@@ -12,5 +12,4 @@ void PaintBackground(Canvas& canvas, std::int32_t width, std::int32_t height);
 
 // count stars "*" in the star colour at places the generator seeded with seed
 // picks within width by height, in the surface's default font.
-void PaintStarField(Canvas& canvas, std::int32_t width, std::int32_t height, std::uint32_t seed,
-                    int count);
+void PaintStarField(Canvas& canvas, std::int32_t width, std::int32_t height, std::uint32_t seed, int count);

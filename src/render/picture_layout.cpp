@@ -35,9 +35,7 @@ TextExtent Widest(TextMeasurer& m, const FontSpec& font, const Texts& texts) {
   return widest;
 }
 
-Box RoomAt(Point at, TextExtent size) {
-  return PlacedText{{}, at, size}.Ink();
-}
+Box RoomAt(Point at, TextExtent size) { return PlacedText{{}, at, size}.Ink(); }
 
 // The digit that measures widest in font.
 char16_t WidestDigit(TextMeasurer& m, const FontSpec& font) {
@@ -144,8 +142,8 @@ PictureLayout LayOutAt(const PictureSettings& s, const PictureTarget& t, std::in
   l.Frame = FrameAtDpi(t.PixelWidth, t.PixelHeight, dpi, dpi);
   const PictureFrame& f = l.Frame;
   l.CentreUnit = DialCentre(f.Width, f.Height);
-  l.Fonts = {Scaled(f, LabelFont), Scaled(f, RingFont), Scaled(f, HintFont),
-             Scaled(f, DateFont), Scaled(f, ClockFont), Scaled(f, FrameTextFont)};
+  l.Fonts = {Scaled(f, LabelFont), Scaled(f, RingFont),  Scaled(f, HintFont),
+             Scaled(f, DateFont),  Scaled(f, ClockFont), Scaled(f, FrameTextFont)};
   if (t.Kind == PictureKind::Cover) return l;
 
   for (int i = 1; i <= 24 && dialTexts == DialTexts::Measured; ++i) {

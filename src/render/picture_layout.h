@@ -54,7 +54,7 @@ struct PlacedText {
 
 // One disc of the ring with its texts.
 struct RingPlace {
-  Point Unit;  // the disc's centre in the picture's units
+  Point Unit;    // the disc's centre in the picture's units
   Point Centre;  // and in pixels
   Box Disc;
   Box Badge;
@@ -73,9 +73,9 @@ struct PictureFonts {
 struct PictureLayout {
   PictureSettings Settings;
   PictureTarget Target;
-  PictureFrame Frame;  // the picture's units over the window's pixels
+  PictureFrame Frame;          // the picture's units over the window's pixels
   std::int32_t Dpi = BaseDpi;  // the scale it is drawn at, as the DPI of a display
-  Point CentreUnit;  // the dial's centre in units
+  Point CentreUnit;            // the dial's centre in units
   PictureFonts Fonts;
   // The spoke labels "00" to "23", by spoke: spoke i (1 to 24) is label 24 - i.
   std::array<PlacedText, 24> Labels;

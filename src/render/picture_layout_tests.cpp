@@ -148,7 +148,7 @@ struct Judged {
   std::string What;
   Box Ink;
   std::int32_t Before = 0, After = 0;  // the overhangs inside Ink
-  int Place = 0;  // the texts of one place stand together by design
+  int Place = 0;                       // the texts of one place stand together by design
   bool InDial = false;
 };
 
@@ -174,7 +174,8 @@ double Gap(const Judged& t, const Box& c) {
   const double y[] = {double(b.Top), double(b.Top), double(b.Bottom), double(b.Bottom)};
   const bool inside = cx > b.Left && cx < b.Right && cy > b.Top && cy < b.Bottom;
   double nearest = 1e9;
-  for (int i = 0; i < 4; ++i) nearest = std::min(nearest, Distance(cx, cy, x[i], y[i], x[(i + 1) % 4], y[(i + 1) % 4]));
+  for (int i = 0; i < 4; ++i)
+    nearest = std::min(nearest, Distance(cx, cy, x[i], y[i], x[(i + 1) % 4], y[(i + 1) % 4]));
   return inside ? -r : nearest - r;
 }
 
@@ -218,7 +219,8 @@ std::vector<std::string> Faults(const PictureLayout& l) {
   std::vector<std::string> faults;
   const std::int32_t w = l.Frame.PixelWidth, h = l.Frame.PixelHeight;
   const auto inside = [&](const std::string& what, const Box& b) {
-    if (b.Left < 3 || b.Top < 3 || b.Right > w - 3 || b.Bottom > h - 3) faults.push_back("outside: " + what + " " + Shown(b));
+    if (b.Left < 3 || b.Top < 3 || b.Right > w - 3 || b.Bottom > h - 3)
+      faults.push_back("outside: " + what + " " + Shown(b));
   };
   const Box dial = l.Frame.Of(CircleBox(l.CentreUnit, DialRadius + SpokeCircleRadius));
   inside("the dial", dial);
@@ -289,8 +291,8 @@ TEST(LayOutPicture, EveryScreenScaleLanguageAndNameOfTheTable) {
           passed += faults.empty();
           if (name.Text == u"Anna")
             std::printf("%-28s -> %3d DPI, %5.3fx, fonts %d/%d/%d px\n", what.c_str(), layout.Dpi,
-                        static_cast<double>(layout.Frame.PixelHeight) / layout.Frame.Height, layout.Fonts.Ring.Height,
-                        layout.Fonts.FrameText.Height, layout.Fonts.Clock.Height);
+                        static_cast<double>(layout.Frame.PixelHeight) / layout.Frame.Height,
+                        layout.Fonts.Ring.Height, layout.Fonts.FrameText.Height, layout.Fonts.Clock.Height);
         }
       }
   std::printf("%d of %d (screen, scale, language, name) cases pass, texts measured by %s\n", passed, cases,
@@ -304,12 +306,12 @@ TEST(LayOutPicture, LargeScreensKeepTheLookOf1920x1080) {
   struct {
     Screen screen;
     std::int32_t dpi, expected;
-  } const cases[] = {{{1920, 1080}, 96, 96},  {{1920, 1200}, 96, 96},  {{1366, 768}, 96, 96},
-                     {{1280, 800}, 96, 96},   {{2560, 1440}, 96, 128}, {{3840, 2160}, 96, 192},
+  } const cases[] = {{{1920, 1080}, 96, 96},  {{1920, 1200}, 96, 96},   {{1366, 768}, 96, 96},
+                     {{1280, 800}, 96, 96},   {{2560, 1440}, 96, 128},  {{3840, 2160}, 96, 192},
                      {{7680, 4320}, 96, 384}, {{3840, 2160}, 120, 240}, {{2560, 1600}, 96, 128}};
   for (const auto& c : cases) {
-    const PictureLayout l = LayOutPicture(SettingsWith(false, u"Anna"), {c.screen.Width, c.screen.Height, c.dpi},
-                                          MeasuringCanvas());
+    const PictureLayout l =
+        LayOutPicture(SettingsWith(false, u"Anna"), {c.screen.Width, c.screen.Height, c.dpi}, MeasuringCanvas());
     EXPECT_EQ(l.Dpi, c.expected) << c.screen.Width << "x" << c.screen.Height << " at " << c.dpi;
   }
 }
@@ -347,8 +349,8 @@ TEST(LayOutPicture, TheInkOfEveryTextLiesInsideItsMeasuredBox) {
   for (const bool rus : {false, true})
     for (const std::int32_t dpi : {48, 53, 58, 62, 67, 72, 80, 88, 96, 110, 120, 144, 168, 192}) {
       ++scales;
-      const PictureLayout l = LayOutPictureAt(SettingsWith(rus, u"Jürgen Ivanović"), {1920, 1080, 96}, dpi,
-                                              MeasuringCanvas());
+      const PictureLayout l =
+          LayOutPictureAt(SettingsWith(rus, u"Jürgen Ivanović"), {1920, 1080, 96}, dpi, MeasuringCanvas());
       const auto inkInside = [&](const PlacedText& t, const FontSpec& font) {
         if (t.Text.empty()) return;
         ++texts;
@@ -363,7 +365,8 @@ TEST(LayOutPicture, TheInkOfEveryTextLiesInsideItsMeasuredBox) {
         for (std::int32_t y = 0; y < box.Bottom - box.Top + 2 * pad; ++y)
           for (std::int32_t x = 0; x < box.Right - box.Left + 2 * pad; ++x)
             if (surface.Inked(x, y))
-              ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1), std::max(ink.Bottom, y + 1)};
+              ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
+                     std::max(ink.Bottom, y + 1)};
         ASSERT_GE(ink.Right, 0) << "no ink for \"" << Utf8FromUtf16(t.Text) << "\"";
         const Box drawn{ink.Left - origin.X, ink.Top - origin.Y, ink.Right - origin.X, ink.Bottom - origin.Y};
         EXPECT_TRUE(drawn.Left >= box.Left && drawn.Top >= box.Top && drawn.Right <= box.Right &&

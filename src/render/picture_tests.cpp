@@ -15,9 +15,7 @@
 
 namespace {
 
-TDateTime Moment(int y, int mo, int d, int h, int mi) {
-  return EncodeDate(y, mo, d) + EncodeTime(h, mi, 0, 0);
-}
+TDateTime Moment(int y, int mo, int d, int h, int mi) { return EncodeDate(y, mo, d) + EncodeTime(h, mi, 0, 0); }
 
 // What one paint depends on: the settings, the window and the clock.
 struct Scene {
@@ -62,7 +60,7 @@ TEST(PaintScreen, PreviewIsTheDialAndACentredCaptionOnly) {
   std::vector<std::string> lines;
   for (const TracedOp& t : ops) lines.push_back(FormatOp(t.Op));
   const std::vector<std::string> head = {
-      "Brush 0x001E0000", "Rectangle 0 0 152 112", "Font 15 0", "TextColor 0x00FFFFFF",
+      "Brush 0x001E0000", "Rectangle 0 0 152 112",     "Font 15 0",        "TextColor 0x00FFFFFF",
       "Pen 1 0x005E2F00", "Ellipse -164 -184 316 296", "Brush 0x005E2F00", "BkMode TRANSPARENT"};
   ASSERT_EQ(lines.size(), head.size() + 24 * 4 + 1);
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 8), head);
@@ -125,10 +123,10 @@ TEST(PaintScreen, SpokeLabelsTwoDigitsCentredOnTheirPoints) {
     const Point p = HourPoint(c, i, 24, 240);
     EXPECT_EQ(At(t.Op), (Point{p.X - 7, p.Y - 7})) << "label " << hour;
   }
-  EXPECT_EQ(At(texts[23].Op), (Point{720 - 7, 540 - 7}));  // "00" left
-  EXPECT_EQ(At(texts[17].Op), (Point{960 - 7, 300 - 7}));  // "06" above
+  EXPECT_EQ(At(texts[23].Op), (Point{720 - 7, 540 - 7}));   // "00" left
+  EXPECT_EQ(At(texts[17].Op), (Point{960 - 7, 300 - 7}));   // "06" above
   EXPECT_EQ(At(texts[11].Op), (Point{1200 - 7, 540 - 7}));  // "12" right
-  EXPECT_EQ(At(texts[5].Op), (Point{960 - 7, 780 - 7}));  // "18" below
+  EXPECT_EQ(At(texts[5].Op), (Point{960 - 7, 780 - 7}));    // "18" below
 }
 
 struct HandCase {
@@ -137,8 +135,7 @@ struct HandCase {
 };
 
 TEST(PaintScreen, HandPointsAtTheCurrentMinute) {
-  const HandCase cases[] = {
-      {0, {720, 539}}, {6, {960, 300}}, {12, {1199, 540}}, {18, {959, 779}}};
+  const HandCase cases[] = {{0, {720, 539}}, {6, {960, 300}}, {12, {1199, 540}}, {18, {959, 779}}};
   for (const HandCase& c : cases) {
     Scene in = WorkedExample();
     in.Clock.Now = Moment(2021, 7, 10, c.hour, 0);
@@ -216,9 +213,8 @@ TEST(PaintScreen, FrameTextsAtTheEdgesInGrey) {
 // band: an arc runs backwards in time from its start to its end point.
 TEST(PaintScreen, ArcsOnTheirCirclesCoveringTheGreenBand) {
   int seen[3] = {0, 0, 0};  // meridians with no, one and two arcs
-  for (const TDateTime now : {Moment(2021, 7, 10, 9, 40), Moment(2021, 1, 1, 12, 0),
-                              Moment(2021, 3, 30, 0, 0), Moment(2020, 12, 31, 23, 59),
-                              Moment(2022, 10, 3, 5, 5)}) {
+  for (const TDateTime now : {Moment(2021, 7, 10, 9, 40), Moment(2021, 1, 1, 12, 0), Moment(2021, 3, 30, 0, 0),
+                              Moment(2020, 12, 31, 23, 59), Moment(2022, 10, 3, 5, 5)}) {
     Scene in = WorkedExample();
     in.Clock.Now = now;
     const ModelFrame frame = ComputeModelFrame(in.Clock.Now, in.Settings.BirthMoment);
@@ -233,8 +229,7 @@ TEST(PaintScreen, ArcsOnTheirCirclesCoveringTheGreenBand) {
       const std::size_t expected = s.UpperFirst[k] > 0 ? 2 : s.LowerLast[k] > 0 ? 1 : 0;
       ASSERT_EQ(arcs.size(), expected) << "k " << k;
       ++seen[expected];
-      const float minutes[] = {s.UpperFirst[k], s.UpperMirror[k], s.LowerLast[k],
-                               s.LowerMirror[k]};
+      const float minutes[] = {s.UpperFirst[k], s.UpperMirror[k], s.LowerLast[k], s.LowerMirror[k]};
       for (const TracedOp& a : arcs) {
         EXPECT_EQ(BoxOf(a.Op), (Box{c.X - r, c.Y - r, c.X + r, c.Y + r}));
         const auto minuteAt = [&](Point p) {

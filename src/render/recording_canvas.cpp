@@ -5,8 +5,7 @@
 
 #include "text_utf.h"
 
-void RecordingCanvas::Add(OpKind kind, std::initializer_list<std::int64_t> args,
-                          std::u16string_view text) {
+void RecordingCanvas::Add(OpKind kind, std::initializer_list<std::int64_t> args, std::u16string_view text) {
   DrawOp op;
   op.Kind = kind;
   std::size_t i = 0;

@@ -75,11 +75,15 @@ struct Utf8Case {
 
 TEST(TextUtf, RoundTripsAndRejectsMalformedUtf8) {
   const Utf8Case cases[] = {
-      {"", true},         {"plain", true},        {"\xD0\x9B\xD0\xB8", true},
+      {"", true},
+      {"plain", true},
+      {"\xD0\x9B\xD0\xB8", true},
       {"\xF0\x9F\x8C\x9F", true},  // outside the basic plane: a surrogate pair
-      {"\xD0", false},    {"\x80", false},        {"\xC0\xAF", false},  // overlong
-      {"\xED\xA0\x80", false},                                          // a surrogate
-      {"\xF4\x90\x80\x80", false},                                      // past U+10FFFF
+      {"\xD0", false},
+      {"\x80", false},
+      {"\xC0\xAF", false},          // overlong
+      {"\xED\xA0\x80", false},      // a surrogate
+      {"\xF4\x90\x80\x80", false},  // past U+10FFFF
       {"a\xE2\x82", false},
   };
   for (const Utf8Case& c : cases) {

@@ -20,7 +20,8 @@ public:
   // Draws the kept layout at the moment of clock; nothing before a layout.
   void Paint(Canvas& canvas, const ClockReading& clock);
   // Both, on the one canvas that measures and draws.
-  void Paint(Canvas& canvas, const PictureSettings& settings, const PictureTarget& target, const ClockReading& clock);
+  void Paint(Canvas& canvas, const PictureSettings& settings, const PictureTarget& target,
+             const ClockReading& clock);
 
   // The kept layout, or none before the first.
   const PictureLayout* Layout() const { return layout_ ? &*layout_ : nullptr; }

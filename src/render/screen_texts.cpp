@@ -4,13 +4,11 @@
 
 #include "number_text.h"
 
-const std::array<std::u16string_view, 12> MonthAbbrRu = {
-    u"Янв", u"Фев", u"Мар", u"Апр", u"Май", u"Июн",
-    u"Июл", u"Авг", u"Сен", u"Окт", u"Ноя", u"Дек"};
+const std::array<std::u16string_view, 12> MonthAbbrRu = {u"Янв", u"Фев", u"Мар", u"Апр", u"Май", u"Июн",
+                                                         u"Июл", u"Авг", u"Сен", u"Окт", u"Ноя", u"Дек"};
 
-const std::array<std::u16string_view, 12> MonthAbbrEn = {
-    u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
-    u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+const std::array<std::u16string_view, 12> MonthAbbrEn = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
+                                                         u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
 
 namespace {
 

@@ -15,10 +15,10 @@ struct DateCase {
 
 TEST(FormatShortDate, OwnAbbreviationsInBothLanguages) {
   const DateCase cases[] = {
-      {{2020, 9, 5}, false, u"05 Sep 2020"}, {{2020, 9, 5}, true, u"05 Сен 2020"},
+      {{2020, 9, 5}, false, u"05 Sep 2020"},  {{2020, 9, 5}, true, u"05 Сен 2020"},
       {{2021, 7, 10}, false, u"10 Jul 2021"}, {{2021, 7, 10}, true, u"10 Июл 2021"},
-      {{1999, 1, 1}, true, u"01 Янв 1999"},  {{1999, 12, 31}, false, u"31 Dec 1999"},
-      {{2000, 5, 31}, true, u"31 Май 2000"}, {{987, 2, 3}, false, u"03 Feb 0987"},
+      {{1999, 1, 1}, true, u"01 Янв 1999"},   {{1999, 12, 31}, false, u"31 Dec 1999"},
+      {{2000, 5, 31}, true, u"31 Май 2000"},  {{987, 2, 3}, false, u"03 Feb 0987"},
   };
   for (const DateCase& c : cases)
     EXPECT_EQ(Utf8FromUtf16(FormatShortDate(c.date, c.rus)), Utf8FromUtf16(c.expected))
@@ -34,10 +34,8 @@ TEST(FormatClock, TwoDigitsAroundTheLocaleSeparator) {
 
 TEST(FormatBirthMoment, DayMonthYearAndClock) {
   EXPECT_EQ(FormatBirthMoment(36526.0, u":"), u"01.01.2000 00:00");
-  EXPECT_EQ(FormatBirthMoment(EncodeDate(1985, 7, 1) + EncodeTime(8, 30, 0, 0), u"."),
-            u"01.07.1985 08.30");
-  EXPECT_EQ(FormatBirthMoment(EncodeDate(2024, 12, 31) + EncodeTime(23, 59, 59, 0), u":"),
-            u"31.12.2024 23:59");
+  EXPECT_EQ(FormatBirthMoment(EncodeDate(1985, 7, 1) + EncodeTime(8, 30, 0, 0), u"."), u"01.07.1985 08.30");
+  EXPECT_EQ(FormatBirthMoment(EncodeDate(2024, 12, 31) + EncodeTime(23, 59, 59, 0), u":"), u"31.12.2024 23:59");
 }
 
 struct SplitCase {
@@ -59,8 +57,7 @@ TEST(SplitAdviceLines, EveryKindOfBreak) {
       {u"\r", {u""}},
       {u"\r\n\r\n", {u"", u""}},
   };
-  for (const SplitCase& c : cases)
-    EXPECT_EQ(SplitAdviceLines(c.advice), c.lines) << Utf8FromUtf16(c.advice);
+  for (const SplitCase& c : cases) EXPECT_EQ(SplitAdviceLines(c.advice), c.lines) << Utf8FromUtf16(c.advice);
 }
 
 }  // namespace

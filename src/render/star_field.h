@@ -20,8 +20,8 @@ public:
   std::int32_t Pick(std::int32_t range) {
     state_ = state_ * 1664525u + 1013904223u;
     if (range <= 0) return 0;
-    return static_cast<std::int32_t>((static_cast<std::uint64_t>(state_) *
-                                      static_cast<std::uint32_t>(range)) >> 32);
+    return static_cast<std::int32_t>((static_cast<std::uint64_t>(state_) * static_cast<std::uint32_t>(range)) >>
+                                     32);
   }
 
 private:

@@ -16,9 +16,12 @@ constexpr char16_t Separator = u'|';
 std::u16string FormatBirthRecord(TDateTime moment, std::u16string_view birthText) {
   const DateTimeParts p = WrittenBirthParts(moment, moment);
   std::u16string record;
-  for (const auto& [value, digits, mark] : {std::tuple{p.date.year, 4, u'-'}, {p.date.month, 2, u'-'},
-                                            {p.date.day, 2, u'T'}, {p.time.hour, 2, u':'},
-                                            {p.time.minute, 2, u':'}, {p.time.second, 2, Separator}}) {
+  for (const auto& [value, digits, mark] : {std::tuple{p.date.year, 4, u'-'},
+                                            {p.date.month, 2, u'-'},
+                                            {p.date.day, 2, u'T'},
+                                            {p.time.hour, 2, u':'},
+                                            {p.time.minute, 2, u':'},
+                                            {p.time.second, 2, Separator}}) {
     AppendNumber(record, value, digits);
     record += mark;
   }

@@ -20,5 +20,4 @@ DateTimeParts WrittenBirthParts(TDateTime date, TDateTime time);
 
 // Reads a birth text; nothing when it cannot be read or a part is out of range.
 // `currentYear` serves two-number dates and the two-digit-year window.
-std::optional<TDateTime> ParseBirthText(const RegionalFormats& formats, std::u16string_view text,
-                                        int currentYear);
+std::optional<TDateTime> ParseBirthText(const RegionalFormats& formats, std::u16string_view text, int currentYear);

@@ -48,23 +48,18 @@ void AppendDate(std::u16string& out, const RegionalFormats& formats, const Civil
       case u'd':
         if (run <= 2) AppendNumber(out, date.day, run);
         break;
-      case u'M':
-        AppendNumber(out, date.month, run >= 2 ? 2 : 1);
-        break;
+      case u'M': AppendNumber(out, date.month, run >= 2 ? 2 : 1); break;
       case u'y':
         // Always the whole year, also where the pattern shows two digits: a
         // two-digit year would read back into the window around the current
         // year, and a birth before it would come back a century late.
         AppendNumber(out, date.year, 4);
         break;
-      case u'g':
-        break;
+      case u'g': break;
       case u'/':
         for (int k = 0; k < run; ++k) out += formats.DateSeparator;
         break;
-      default:
-        out.append(pattern.substr(i, static_cast<std::size_t>(run)));
-        break;
+      default: out.append(pattern.substr(i, static_cast<std::size_t>(run))); break;
     }
     i += static_cast<std::size_t>(run);
   }

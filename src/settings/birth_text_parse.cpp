@@ -12,9 +12,14 @@ enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 DateOrder OrderOf(std::u16string_view pattern) {
   for (const char16_t c : pattern) {
     switch (c) {
-      case u'd': case u'D': return DateOrder::DayMonthYear;
-      case u'm': case u'M': return DateOrder::MonthDayYear;
-      case u'y': case u'Y': case u'e': case u'E': return DateOrder::YearMonthDay;
+      case u'd':
+      case u'D': return DateOrder::DayMonthYear;
+      case u'm':
+      case u'M': return DateOrder::MonthDayYear;
+      case u'y':
+      case u'Y':
+      case u'e':
+      case u'E': return DateOrder::YearMonthDay;
       default: break;
     }
   }
@@ -39,7 +44,7 @@ struct Number {
 };
 
 class Scanner {
- public:
+public:
   explicit Scanner(std::u16string_view text, std::size_t at = 0) : text_(text), at_(at) {}
 
   std::size_t Position() const { return at_; }
@@ -79,7 +84,7 @@ class Scanner {
     return true;
   }
 
- private:
+private:
   bool MatchesAt(std::size_t at, std::u16string_view literal, bool ignoreCase) const {
     if (text_.size() - at < literal.size()) return false;
     for (std::size_t i = 0; i < literal.size(); ++i) {
@@ -146,9 +151,21 @@ std::optional<TDateTime> ReadDate(Scanner& scan, const RegionalFormats& formats,
     scan = ahead;
     Number y;
     switch (order) {
-      case DateOrder::MonthDayYear: month = first->value; day = second->value; y = *third; break;
-      case DateOrder::DayMonthYear: day = first->value; month = second->value; y = *third; break;
-      case DateOrder::YearMonthDay: y = *first; month = second->value; day = third->value; break;
+      case DateOrder::MonthDayYear:
+        month = first->value;
+        day = second->value;
+        y = *third;
+        break;
+      case DateOrder::DayMonthYear:
+        day = first->value;
+        month = second->value;
+        y = *third;
+        break;
+      case DateOrder::YearMonthDay:
+        y = *first;
+        month = second->value;
+        day = third->value;
+        break;
     }
     year = y.digits <= 2 ? WindowedYear(y.value, currentYear, formats.TwoDigitYearWindow) : y.value;
   } else if (order == DateOrder::DayMonthYear) {
@@ -183,8 +200,7 @@ std::optional<TDateTime> ParseBirthText(const RegionalFormats& formats, std::u16
   std::size_t firstDigit = 0;
   while (firstDigit < text.size() && !IsDigit(text[firstDigit])) ++firstDigit;
   Scanner scan(text, firstDigit);
-  if (const auto date = ReadDate(scan, formats, currentYear))
-    return ReadTimeAfterDate(scan, text, *date, formats);
+  if (const auto date = ReadDate(scan, formats, currentYear)) return ReadTimeAfterDate(scan, text, *date, formats);
   // No date at the start: the whole text must be a time of day.
   Scanner whole(text);
   const auto time = ReadTime(whole, formats);

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <cstdio>
+#include <ostream>
 #include <random>
 #include <vector>
 
@@ -121,108 +121,114 @@ TEST_P(ParseBirthTextRules, Reads) {
   EXPECT_EQ(Show(ParseBirthText(*c.Formats, c.Text, c.CurrentYear)), want);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ParseBirthTextRules, testing::Values(
-    ParseCase{&Russian, u"15.03.1985 9:05:00", Moment{1985, 3, 15, 9, 5, 0}},
-    ParseCase{&US, u"3/15/1985 9:05:00 PM", Moment{1985, 3, 15, 21, 5, 0}},
-    ParseCase{&TwoDigit, u"15.03.85", Moment{1985, 3, 15}},
-    ParseCase{&TwoDigit, u"15.03.60", Moment{2060, 3, 15}},
-    // Milliseconds only after the locale's decimal separator; anything else after the time is ignored.
-    ParseCase{&Russian, u"15.03.1985 9:05:00.250", Moment{1985, 3, 15, 9, 5, 0, 0}},
-    ParseCase{&Russian, u"15.03.1985 9:05:00,250", Moment{1985, 3, 15, 9, 5, 0, 250}},
-    ParseCase{&US, u"3/15/1985 9:05:00.250", Moment{1985, 3, 15, 9, 5, 0, 250}},
-    ParseCase{&US, u"3/15/1985 9:05:00,250", Moment{1985, 3, 15, 9, 5, 0, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ParseBirthTextRules,
+    testing::Values(
+        ParseCase{&Russian, u"15.03.1985 9:05:00", Moment{1985, 3, 15, 9, 5, 0}},
+        ParseCase{&US, u"3/15/1985 9:05:00 PM", Moment{1985, 3, 15, 21, 5, 0}},
+        ParseCase{&TwoDigit, u"15.03.85", Moment{1985, 3, 15}},
+        ParseCase{&TwoDigit, u"15.03.60", Moment{2060, 3, 15}},
+        // Milliseconds only after the locale's decimal separator; anything else after the time is ignored.
+        ParseCase{&Russian, u"15.03.1985 9:05:00.250", Moment{1985, 3, 15, 9, 5, 0, 0}},
+        ParseCase{&Russian, u"15.03.1985 9:05:00,250", Moment{1985, 3, 15, 9, 5, 0, 250}},
+        ParseCase{&US, u"3/15/1985 9:05:00.250", Moment{1985, 3, 15, 9, 5, 0, 250}},
+        ParseCase{&US, u"3/15/1985 9:05:00,250", Moment{1985, 3, 15, 9, 5, 0, 0}}));
 
-INSTANTIATE_TEST_SUITE_P(DateOrder, ParseBirthTextRules, testing::Values(
-    ParseCase{&German, u"5.3.1985 9:05", Moment{1985, 3, 5, 9, 5}},
-    ParseCase{&Iso, u"1985-03-15 09:05:00", Moment{1985, 3, 15, 9, 5}},
-    ParseCase{&US, u"3/5/1985", Moment{1985, 3, 5}},
-    // Two numbers: the current year, day-month or month-day.
-    ParseCase{&Russian, u"15.03", Moment{2025, 3, 15}},
-    ParseCase{&US, u"3/15", Moment{2025, 3, 15}},
-    ParseCase{&Iso, u"03-15", Moment{2025, 3, 15}},
-    ParseCase{&Russian, u"29.02 10:00", std::nullopt},
-    ParseCase{&Russian, u"29.02 10:00", Moment{2024, 2, 29, 10}, 2024}));
+INSTANTIATE_TEST_SUITE_P(DateOrder, ParseBirthTextRules,
+                         testing::Values(ParseCase{&German, u"5.3.1985 9:05", Moment{1985, 3, 5, 9, 5}},
+                                         ParseCase{&Iso, u"1985-03-15 09:05:00", Moment{1985, 3, 15, 9, 5}},
+                                         ParseCase{&US, u"3/5/1985", Moment{1985, 3, 5}},
+                                         // Two numbers: the current year, day-month or month-day.
+                                         ParseCase{&Russian, u"15.03", Moment{2025, 3, 15}},
+                                         ParseCase{&US, u"3/15", Moment{2025, 3, 15}},
+                                         ParseCase{&Iso, u"03-15", Moment{2025, 3, 15}},
+                                         ParseCase{&Russian, u"29.02 10:00", std::nullopt},
+                                         ParseCase{&Russian, u"29.02 10:00", Moment{2024, 2, 29, 10}, 2024}));
 
-INSTANTIATE_TEST_SUITE_P(PatternLetters, ParseBirthTextRules, testing::Values(
-    ParseCase{&UpperCase, u"05/03/1985", Moment{1985, 3, 5}},
-    ParseCase{&EraYear, u"1985/03/05", Moment{1985, 3, 5}},
-    ParseCase{&QuotedFirst, u"1985/03/05", Moment{1985, 3, 5}},  // 'a' and 't' are neither d, m nor y
-    ParseCase{&NoLetters, u"03/05/1985", Moment{1985, 3, 5}}));
+INSTANTIATE_TEST_SUITE_P(PatternLetters, ParseBirthTextRules,
+                         testing::Values(ParseCase{&UpperCase, u"05/03/1985", Moment{1985, 3, 5}},
+                                         ParseCase{&EraYear, u"1985/03/05", Moment{1985, 3, 5}},
+                                         ParseCase{&QuotedFirst, u"1985/03/05",
+                                                   Moment{1985, 3, 5}},  // 'a' and 't' are neither d, m nor y
+                                         ParseCase{&NoLetters, u"03/05/1985", Moment{1985, 3, 5}}));
 
-INSTANTIATE_TEST_SUITE_P(TwoDigitYearWindow, ParseBirthTextRules, testing::Values(
-    ParseCase{&TwoDigit, u"15.03.75", Moment{1975, 3, 15}},
-    ParseCase{&TwoDigit, u"15.03.74", Moment{2074, 3, 15}},
-    ParseCase{&TwoDigit, u"15.03.5", Moment{2005, 3, 15}},
-    ParseCase{&TwoDigit, u"15.03.00", Moment{2000, 3, 15}},
-    ParseCase{&TwoDigit, u"15.03.99", Moment{1999, 3, 15}, 2049},
-    ParseCase{&TwoDigit, u"15.03.98", Moment{2098, 3, 15}, 2049},
-    ParseCase{&TwoDigit, u"15.03.49", Moment{49, 3, 15}, 99},
-    ParseCase{&TwoDigit, u"15.03.48", Moment{148, 3, 15}, 99},
-    ParseCase{&Russian, u"15.03.085", Moment{85, 3, 15}},  // three digits are a year as written
-    ParseCase{&Russian, u"15.03.0085", Moment{85, 3, 15}},
-    ParseCase{&Russian, u"15.03.0000", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(TwoDigitYearWindow, ParseBirthTextRules,
+                         testing::Values(ParseCase{&TwoDigit, u"15.03.75", Moment{1975, 3, 15}},
+                                         ParseCase{&TwoDigit, u"15.03.74", Moment{2074, 3, 15}},
+                                         ParseCase{&TwoDigit, u"15.03.5", Moment{2005, 3, 15}},
+                                         ParseCase{&TwoDigit, u"15.03.00", Moment{2000, 3, 15}},
+                                         ParseCase{&TwoDigit, u"15.03.99", Moment{1999, 3, 15}, 2049},
+                                         ParseCase{&TwoDigit, u"15.03.98", Moment{2098, 3, 15}, 2049},
+                                         ParseCase{&TwoDigit, u"15.03.49", Moment{49, 3, 15}, 99},
+                                         ParseCase{&TwoDigit, u"15.03.48", Moment{148, 3, 15}, 99},
+                                         ParseCase{&Russian, u"15.03.085",
+                                                   Moment{85, 3, 15}},  // three digits are a year as written
+                                         ParseCase{&Russian, u"15.03.0085", Moment{85, 3, 15}},
+                                         ParseCase{&Russian, u"15.03.0000", std::nullopt}));
 
-INSTANTIATE_TEST_SUITE_P(SpacesAndSurroundings, ParseBirthTextRules, testing::Values(
-    ParseCase{&Russian, u"Born: 15 . 03 . 1985   9 : 05 : 07", Moment{1985, 3, 15, 9, 5, 7}},
-    ParseCase{&Russian, u"15.03.1985. 9:05", Moment{1985, 3, 15, 9, 5}},
-    ParseCase{&Russian, u"15.03.1985 9:05:00 and more", Moment{1985, 3, 15, 9, 5}},
-    ParseCase{&Russian, u"15.03.1985", Moment{1985, 3, 15}},
-    ParseCase{&Russian, u"15.03.1985   ", Moment{1985, 3, 15}},
-    ParseCase{&Russian, u"15.03.1985 at noon", Moment{1985, 3, 15}},  // no digit follows
-    ParseCase{&Russian, u"15.03.1985 9", Moment{1985, 3, 15}},        // the digit ends the text
-    ParseCase{&Russian, u"15.03.1985 10", Moment{1985, 3, 15, 10}},
-    ParseCase{&Russian, u"15.03.1985 x9", Moment{1985, 3, 15}},
-    ParseCase{&Russian, u"15.03.1985 x95", std::nullopt},  // a time that does not read spoils the text
-    ParseCase{&Russian, u"15.03.1985 9:", std::nullopt},
-    ParseCase{&Russian, u"15.03.1985\t9:05", std::nullopt},  // only spaces are skipped
-    ParseCase{&Russian, u"15.\u00A003.1985", std::nullopt},
-    ParseCase{&Russian, u"15.03.19850", Moment{1985, 3, 15}},  // a number stops after a value above 999
-    ParseCase{&Russian, u"15.03.198512:30", Moment{1985, 3, 15, 12, 30}},
-    ParseCase{&Russian, u"15.03.1985 0012:30", Moment{1985, 3, 15, 12, 30}},
-    ParseCase{&Russian, u"15.03.1985 9:05:00,2500", std::nullopt},  // 2500 milliseconds
-    ParseCase{&Russian, u"15.03.1985 9:05:00,0999", Moment{1985, 3, 15, 9, 5, 0, 999}},
-    ParseCase{&Russian, u"15.03.1985 9:05:00,", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    SpacesAndSurroundings, ParseBirthTextRules,
+    testing::Values(
+        ParseCase{&Russian, u"Born: 15 . 03 . 1985   9 : 05 : 07", Moment{1985, 3, 15, 9, 5, 7}},
+        ParseCase{&Russian, u"15.03.1985. 9:05", Moment{1985, 3, 15, 9, 5}},
+        ParseCase{&Russian, u"15.03.1985 9:05:00 and more", Moment{1985, 3, 15, 9, 5}},
+        ParseCase{&Russian, u"15.03.1985", Moment{1985, 3, 15}},
+        ParseCase{&Russian, u"15.03.1985   ", Moment{1985, 3, 15}},
+        ParseCase{&Russian, u"15.03.1985 at noon", Moment{1985, 3, 15}},  // no digit follows
+        ParseCase{&Russian, u"15.03.1985 9", Moment{1985, 3, 15}},        // the digit ends the text
+        ParseCase{&Russian, u"15.03.1985 10", Moment{1985, 3, 15, 10}},
+        ParseCase{&Russian, u"15.03.1985 x9", Moment{1985, 3, 15}},
+        ParseCase{&Russian, u"15.03.1985 x95", std::nullopt},  // a time that does not read spoils the text
+        ParseCase{&Russian, u"15.03.1985 9:", std::nullopt},
+        ParseCase{&Russian, u"15.03.1985\t9:05", std::nullopt},  // only spaces are skipped
+        ParseCase{&Russian, u"15.\u00A003.1985", std::nullopt},
+        ParseCase{&Russian, u"15.03.19850", Moment{1985, 3, 15}},  // a number stops after a value above 999
+        ParseCase{&Russian, u"15.03.198512:30", Moment{1985, 3, 15, 12, 30}},
+        ParseCase{&Russian, u"15.03.1985 0012:30", Moment{1985, 3, 15, 12, 30}},
+        ParseCase{&Russian, u"15.03.1985 9:05:00,2500", std::nullopt},  // 2500 milliseconds
+        ParseCase{&Russian, u"15.03.1985 9:05:00,0999", Moment{1985, 3, 15, 9, 5, 0, 999}},
+        ParseCase{&Russian, u"15.03.1985 9:05:00,", std::nullopt}));
 
-INSTANTIATE_TEST_SUITE_P(Designators, ParseBirthTextRules, testing::Values(
-    ParseCase{&US, u"3/15/1985 12:30 AM", Moment{1985, 3, 15, 0, 30}},
-    ParseCase{&US, u"3/15/1985 12:30 PM", Moment{1985, 3, 15, 12, 30}},
-    ParseCase{&US, u"3/15/1985 1:30 pm", Moment{1985, 3, 15, 13, 30}},
-    ParseCase{&US, u"3/15/1985 pM 1:30", Moment{1985, 3, 15, 13, 30}},
-    ParseCase{&US, u"3/15/1985 1:30PM", Moment{1985, 3, 15, 13, 30}},
-    ParseCase{&US, u"3/15/1985 0:30 AM", std::nullopt},
-    ParseCase{&US, u"3/15/1985 13:30 PM", std::nullopt},
-    ParseCase{&US, u"3/15/1985 13:30", Moment{1985, 3, 15, 13, 30}},
-    ParseCase{&Russian, u"15.03.1985 9:05 PM", Moment{1985, 3, 15, 21, 5}},  // "AM"/"PM" hold everywhere
-    ParseCase{&Ukrainian, u"15.03.1985 09:05:00 ПП", Moment{1985, 3, 15, 21, 5}},
-    ParseCase{&Ukrainian, u"15.03.1985 12:05:00 дп", Moment{1985, 3, 15, 0, 5}},
-    ParseCase{&MarkFirst, u"1985/03/15 午後 9:05:00", Moment{1985, 3, 15, 21, 5}},
-    ParseCase{&MarkFirst, u"1985/03/15 午前 12:05:00", Moment{1985, 3, 15, 0, 5}},
-    ParseCase{&MarkFirst, u"1985/03/15 午後 9:05:00 AM", Moment{1985, 3, 15, 21, 5}}));
+INSTANTIATE_TEST_SUITE_P(
+    Designators, ParseBirthTextRules,
+    testing::Values(ParseCase{&US, u"3/15/1985 12:30 AM", Moment{1985, 3, 15, 0, 30}},
+                    ParseCase{&US, u"3/15/1985 12:30 PM", Moment{1985, 3, 15, 12, 30}},
+                    ParseCase{&US, u"3/15/1985 1:30 pm", Moment{1985, 3, 15, 13, 30}},
+                    ParseCase{&US, u"3/15/1985 pM 1:30", Moment{1985, 3, 15, 13, 30}},
+                    ParseCase{&US, u"3/15/1985 1:30PM", Moment{1985, 3, 15, 13, 30}},
+                    ParseCase{&US, u"3/15/1985 0:30 AM", std::nullopt},
+                    ParseCase{&US, u"3/15/1985 13:30 PM", std::nullopt},
+                    ParseCase{&US, u"3/15/1985 13:30", Moment{1985, 3, 15, 13, 30}},
+                    ParseCase{&Russian, u"15.03.1985 9:05 PM",
+                              Moment{1985, 3, 15, 21, 5}},  // "AM"/"PM" hold everywhere
+                    ParseCase{&Ukrainian, u"15.03.1985 09:05:00 ПП", Moment{1985, 3, 15, 21, 5}},
+                    ParseCase{&Ukrainian, u"15.03.1985 12:05:00 дп", Moment{1985, 3, 15, 0, 5}},
+                    ParseCase{&MarkFirst, u"1985/03/15 午後 9:05:00", Moment{1985, 3, 15, 21, 5}},
+                    ParseCase{&MarkFirst, u"1985/03/15 午前 12:05:00", Moment{1985, 3, 15, 0, 5}},
+                    ParseCase{&MarkFirst, u"1985/03/15 午後 9:05:00 AM", Moment{1985, 3, 15, 21, 5}}));
 
-INSTANTIATE_TEST_SUITE_P(TimeAlone, ParseBirthTextRules, testing::Values(
-    ParseCase{&Russian, u"9:05:07", Moment{1899, 12, 30, 9, 5, 7}},
-    ParseCase{&US, u"9:05 PM", Moment{1899, 12, 30, 21, 5}},
-    ParseCase{&US, u"PM 9:05  ", Moment{1899, 12, 30, 21, 5}},
-    ParseCase{&US, u"  23", Moment{1899, 12, 30, 23}},
-    ParseCase{&US, u"9:05 PM x", std::nullopt},  // must be used up
-    ParseCase{&US, u"Time 9:05", std::nullopt},
-    ParseCase{&Russian, u"24:00", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(TimeAlone, ParseBirthTextRules,
+                         testing::Values(ParseCase{&Russian, u"9:05:07", Moment{1899, 12, 30, 9, 5, 7}},
+                                         ParseCase{&US, u"9:05 PM", Moment{1899, 12, 30, 21, 5}},
+                                         ParseCase{&US, u"PM 9:05  ", Moment{1899, 12, 30, 21, 5}},
+                                         ParseCase{&US, u"  23", Moment{1899, 12, 30, 23}},
+                                         ParseCase{&US, u"9:05 PM x", std::nullopt},  // must be used up
+                                         ParseCase{&US, u"Time 9:05", std::nullopt},
+                                         ParseCase{&Russian, u"24:00", std::nullopt}));
 
-INSTANTIATE_TEST_SUITE_P(Ranges, ParseBirthTextRules, testing::Values(
-    ParseCase{&Russian, u"", std::nullopt},
-    ParseCase{&Russian, u"no date", std::nullopt},
-    ParseCase{&Russian, u"31.04.1985", std::nullopt},
-    ParseCase{&Russian, u"30.04.1985", Moment{1985, 4, 30}},
-    ParseCase{&Russian, u"29.02.1900", std::nullopt},
-    ParseCase{&Russian, u"29.02.2000", Moment{2000, 2, 29}},
-    ParseCase{&Russian, u"15.13.1985", std::nullopt},
-    ParseCase{&Russian, u"00.12.1985", std::nullopt},
-    ParseCase{&Russian, u"31.12.9999 23:59:59,999", Moment{9999, 12, 31, 23, 59, 59, 999}},
-    ParseCase{&Russian, u"01.01.0001 0:00", Moment{1, 1, 1}},
-    ParseCase{&Russian, u"15.03.1985 24:00", std::nullopt},
-    ParseCase{&Russian, u"15.03.1985 23:60", std::nullopt},
-    ParseCase{&Russian, u"15.03.1985 23:59:60", std::nullopt},
-    ParseCase{&Russian, u"29.12.1899 6:00", Moment{1899, 12, 29, 6}}));
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, ParseBirthTextRules,
+    testing::Values(
+        ParseCase{&Russian, u"", std::nullopt}, ParseCase{&Russian, u"no date", std::nullopt},
+        ParseCase{&Russian, u"31.04.1985", std::nullopt}, ParseCase{&Russian, u"30.04.1985", Moment{1985, 4, 30}},
+        ParseCase{&Russian, u"29.02.1900", std::nullopt}, ParseCase{&Russian, u"29.02.2000", Moment{2000, 2, 29}},
+        ParseCase{&Russian, u"15.13.1985", std::nullopt}, ParseCase{&Russian, u"00.12.1985", std::nullopt},
+        ParseCase{&Russian, u"31.12.9999 23:59:59,999", Moment{9999, 12, 31, 23, 59, 59, 999}},
+        ParseCase{&Russian, u"01.01.0001 0:00", Moment{1, 1, 1}},
+        ParseCase{&Russian, u"15.03.1985 24:00", std::nullopt},
+        ParseCase{&Russian, u"15.03.1985 23:60", std::nullopt},
+        ParseCase{&Russian, u"15.03.1985 23:59:60", std::nullopt},
+        ParseCase{&Russian, u"29.12.1899 6:00", Moment{1899, 12, 29, 6}}));
 
 TEST(ParseBirthText, MomentsBeforeTheEpochSubtractTheTimeOfDay) {
   EXPECT_EQ(ParseBirthText(Russian, u"29.12.1899 6:00", 2025), -1.25);

@@ -13,13 +13,13 @@ inline constexpr UINT WmGetDpiScaledSize = 0x02E4;
 // they are on and are told of a change (per-monitor awareness, version 2).
 // Where the system has no such mode they stay at the system's DPI.
 class PerMonitorDpiScope {
- public:
+public:
   PerMonitorDpiScope();
   ~PerMonitorDpiScope();
   PerMonitorDpiScope(const PerMonitorDpiScope&) = delete;
   PerMonitorDpiScope& operator=(const PerMonitorDpiScope&) = delete;
 
- private:
+private:
   DPI_AWARENESS_CONTEXT previous_ = nullptr;
 };
 

@@ -45,9 +45,7 @@ struct DialogLayout {
   int ClientWidth = 0;  // the client area's size, as DialogClientSize gives it
   int ClientHeight = 0;
   std::array<ControlPlace, DialogControlCount> Places{};
-  const ControlPlace& operator[](DialogControl control) const {
-    return Places[static_cast<std::size_t>(control)];
-  }
+  const ControlPlace& operator[](DialogControl control) const { return Places[static_cast<std::size_t>(control)]; }
 };
 
 // A length of 96-DPI units in pixels at dpi, to the nearest pixel. A DPI of 0

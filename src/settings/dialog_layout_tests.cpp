@@ -36,8 +36,8 @@ TEST(UnitsToPixels, RoundsToTheNearestPixel) {
   const struct {
     int units, dpi, pixels;
   } cases[] = {
-      {13, 96, 13}, {13, 120, 16}, {13, 144, 20}, {13, 192, 26}, {405, 144, 608}, {1, 144, 2},
-      {16, 120, 20}, {0, 144, 0},  {-10, 144, -15}, {320, 0, 320}, {320, -5, 320}, {100, 48, 50},
+      {13, 96, 13},  {13, 120, 16}, {13, 144, 20},   {13, 192, 26}, {405, 144, 608}, {1, 144, 2},
+      {16, 120, 20}, {0, 144, 0},   {-10, 144, -15}, {320, 0, 320}, {320, -5, 320},  {100, 48, 50},
   };
   for (const auto& c : cases) EXPECT_EQ(UnitsToPixels(c.units, c.dpi), c.pixels) << c.units << " at " << c.dpi;
 }
@@ -92,11 +92,16 @@ TEST(LayOutDialog, ScalesThePlacesOf96Dpi) {
     DialogControl control;
     int left, top, width, height;  // at 96 DPI, in the client area
   } places[] = {
-      {DialogControl::CheckBoxEnglish, 10, 10, 117, 17},     {DialogControl::CheckBoxStar, 10, 35, 117, 17},
-      {DialogControl::EditUser, 125, 60, 185, 24},           {DialogControl::DateTimePickerDate, 125, 90, 185, 24},
-      {DialogControl::DateTimePickerTime, 125, 120, 185, 24}, {DialogControl::GroupBoxAbout, 10, 150, 300, 205},
-      {DialogControl::BitBtnOk, 230, 370, 80, 25},            {DialogControl::LabelUser, 10, 65, 0, 0},
-      {DialogControl::LabelTime, 10, 125, 0, 0},              {DialogControl::LabelCopyright, 20, 175, 0, 0},
+      {DialogControl::CheckBoxEnglish, 10, 10, 117, 17},
+      {DialogControl::CheckBoxStar, 10, 35, 117, 17},
+      {DialogControl::EditUser, 125, 60, 185, 24},
+      {DialogControl::DateTimePickerDate, 125, 90, 185, 24},
+      {DialogControl::DateTimePickerTime, 125, 120, 185, 24},
+      {DialogControl::GroupBoxAbout, 10, 150, 300, 205},
+      {DialogControl::BitBtnOk, 230, 370, 80, 25},
+      {DialogControl::LabelUser, 10, 65, 0, 0},
+      {DialogControl::LabelTime, 10, 125, 0, 0},
+      {DialogControl::LabelCopyright, 20, 175, 0, 0},
       {DialogControl::LabelSite, 19, 325, 0, 0},
   };
   for (const int dpi : {96, 120, 144, 192}) {
@@ -126,7 +131,8 @@ TEST(LayOutDialog, FieldsStandRightOfTheWidestLabelOfEitherLanguage) {
       const DialogLayout english = LayOutDialog(dpi, true, measure);
       int widest = 0;
       for (DialogControl label : FieldLabels) {
-        for (bool language : {false, true}) widest = std::max(widest, measure.Width(LabelText(label, language), false));
+        for (bool language : {false, true})
+          widest = std::max(widest, measure.Width(LabelText(label, language), false));
       }
       for (DialogControl field :
            {DialogControl::EditUser, DialogControl::DateTimePickerDate, DialogControl::DateTimePickerTime}) {

@@ -5,8 +5,8 @@
 
 UniqueRegKey CreateRegistryKey(HKEY root, const wchar_t* subKey) {
   HKEY key = nullptr;
-  if (RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExW(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
     return UniqueRegKey();
   return UniqueRegKey(key);
 }
@@ -14,8 +14,7 @@ UniqueRegKey CreateRegistryKey(HKEY root, const wchar_t* subKey) {
 std::optional<std::uint32_t> ReadDwordValue(HKEY key, const wchar_t* name) {
   if (!key) return std::nullopt;
   DWORD type = 0, value = 0, size = sizeof value;
-  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-          ERROR_SUCCESS ||
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
       type != REG_DWORD || size != sizeof value)
     return std::nullopt;
   return value;
@@ -56,6 +55,5 @@ bool WriteDwordValue(HKEY key, const wchar_t* name, std::uint32_t value) {
 bool WriteTextValue(HKEY key, const wchar_t* name, std::u16string_view text) {
   const std::u16string data(text);  // owns the terminating NUL
   const auto bytes = static_cast<DWORD>((data.size() + 1) * sizeof(char16_t));
-  return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), bytes) ==
-         ERROR_SUCCESS;
+  return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()), bytes) == ERROR_SUCCESS;
 }

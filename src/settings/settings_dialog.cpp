@@ -109,7 +109,7 @@ UniqueModule LoadCommonControls() {
 
 // Measures the dialog's texts on a context of its window, in its two fonts.
 class TextMeter {
- public:
+public:
   TextMeter(HWND window, HFONT font, HFONT linkFont)
       : dc_(GetWindowDc(window)), linkFont_(linkFont), selection_(SelectInto(dc_.get(), font)) {}
 
@@ -125,7 +125,7 @@ class TextMeter {
     return GetTextMetricsW(dc_.get(), &metrics) ? metrics.tmHeight : 0;
   }
 
- private:
+private:
   UniqueWindowDc dc_;
   HFONT linkFont_;
   UniqueSelection selection_;
@@ -184,15 +184,15 @@ INT_PTR TFormSettings::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return TRUE;
     case WM_CTLCOLORSTATIC: {
       const auto dc = reinterpret_cast<HDC>(wParam);
-      if (reinterpret_cast<HWND>(lParam) == LabelSite) SetTextColor(dc, LinkColour);
-      else SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+      if (reinterpret_cast<HWND>(lParam) == LabelSite)
+        SetTextColor(dc, LinkColour);
+      else
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
     }
-    case WM_DPICHANGED:
-      return OnDpiChanged(wParam, lParam);
-    case WmGetDpiScaledSize:
-      return OnGetDpiScaledSize(wParam, lParam);
+    case WM_DPICHANGED: return OnDpiChanged(wParam, lParam);
+    case WmGetDpiScaledSize: return OnGetDpiScaledSize(wParam, lParam);
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == LabelSite && LOWORD(lParam) == HTCLIENT) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -200,8 +200,7 @@ INT_PTR TFormSettings::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
       }
       return FALSE;
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 
@@ -287,8 +286,8 @@ void TFormSettings::MakeFonts() {
 void TFormSettings::ApplyLayout() {
   HWND form = FormSettings.get();
   TextMeter meter(form, Font.get(), LinkFont.get());
-  const DialogTextMeasure measure{[&meter](std::u16string_view text, bool link) { return meter.Width(text, link); },
-                                  meter.LineHeight()};
+  const DialogTextMeasure measure{
+      [&meter](std::u16string_view text, bool link) { return meter.Width(text, link); }, meter.LineHeight()};
   const DialogLayout layout = LayOutDialog(Dpi, IsChecked(CheckBoxEnglish), measure);
   for (std::size_t i = 0; i < DialogControlCount; ++i) {
     const ControlPlace& place = layout.Places[i];
@@ -409,8 +408,7 @@ bool TFormSettings::SaveEntries() {
   const bool datePicked = DateChanged || !SameDay(date, DateShown);
   const bool timePicked = TimeChanged || !SameTimeOfDay(time, TimeShown);
   const CivilDate birthDate = datePicked ? CivilDate{date.wYear, date.wMonth, date.wDay} : GivenBirth.Date;
-  const TimeOfDay birthTime =
-      timePicked ? TimeOfDay{time.wHour, time.wMinute, time.wSecond, 0} : GivenBirth.Time;
+  const TimeOfDay birthTime = timePicked ? TimeOfDay{time.wHour, time.wMinute, time.wSecond, 0} : GivenBirth.Time;
   entries.BirthMoment = JoinBirthMoment(birthDate, birthTime);
   const std::optional<std::u16string> failed = SaveSettings(entries);
   if (!failed) return true;

@@ -14,7 +14,7 @@
 #include "unique_handle.h"
 
 class TFormSettings {
- public:
+public:
   // Creates the hidden dialog, owned by no window, with all its controls and
   // both check boxes clear.
   TFormSettings();
@@ -26,7 +26,7 @@ class TFormSettings {
   // (after the save, when the user pressed OK).
   void SetParam(bool ARus, bool AStar, const std::u16string& AUser, TDateTime ABirth);
 
- private:
+private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();

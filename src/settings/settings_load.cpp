@@ -38,8 +38,8 @@ StoredSettings ReadStoredSettings() {
 }
 
 void LoadSettings() {
-  const Settings s = ResolveSettings(ReadStoredSettings(), DetectRussianUi, CurrentRegionalFormats(),
-                                     CurrentLocalYear());
+  const Settings s =
+      ResolveSettings(ReadStoredSettings(), DetectRussianUi, CurrentRegionalFormats(), CurrentLocalYear());
   Rus = s.Rus;
   ShowStars = s.ShowStars;
   UserName = s.UserName;

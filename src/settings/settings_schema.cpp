@@ -46,9 +46,8 @@ std::array<SettingsValue, SettingsValueCount> SettingsValues(const Settings& set
   return values;
 }
 
-std::optional<std::u16string> WriteSettingsValues(
-    const Settings& settings, const RegionalFormats& formats,
-    const std::function<bool(const SettingsValue&)>& write) {
+std::optional<std::u16string> WriteSettingsValues(const Settings& settings, const RegionalFormats& formats,
+                                                  const std::function<bool(const SettingsValue&)>& write) {
   for (const SettingsValue& value : SettingsValues(settings, formats)) {
     if (!write(value)) return std::u16string(value.Name);
   }

@@ -49,7 +49,7 @@ inline constexpr SettingsValueSpec SettingsSchema[] = {
     {u"English", &StoredSettings::English, SystemLanguage{}},  // non-zero: English
     {u"Star", &StoredSettings::Star, std::uint32_t{1}},        // non-zero: the star field shown
     {u"User", &StoredSettings::User, NamePlaceholder{}},
-    {u"Birth", &StoredSettings::Birth, DefaultBirthMoment},    // in the regional formats
+    {u"Birth", &StoredSettings::Birth, DefaultBirthMoment},  // in the regional formats
     {u"BirthRecord", &StoredSettings::BirthRecord, BirthTextAlone{}},
 };
 inline constexpr std::size_t SettingsValueCount = std::size(SettingsSchema);
@@ -76,6 +76,5 @@ std::array<SettingsValue, SettingsValueCount> SettingsValues(const Settings& set
 
 // Hands the values to `write` in order and stops at the first one it refuses;
 // returns that value's name, or nothing when all of them were written.
-std::optional<std::u16string> WriteSettingsValues(
-    const Settings& settings, const RegionalFormats& formats,
-    const std::function<bool(const SettingsValue&)>& write);
+std::optional<std::u16string> WriteSettingsValues(const Settings& settings, const RegionalFormats& formats,
+                                                  const std::function<bool(const SettingsValue&)>& write);

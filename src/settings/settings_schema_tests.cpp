@@ -61,7 +61,9 @@ StoredSettings SavedUnder(const RegionalFormats& formats, TDateTime birth) {
 }
 
 TDateTime BirthLoadedUnder(const RegionalFormats& formats, const StoredSettings& stored) {
-  return ResolveSettings(stored, [] { return false; }, formats, 2025).BirthMoment;
+  return ResolveSettings(
+             stored, [] { return false; }, formats, 2025)
+      .BirthMoment;
 }
 
 // 3 October 2000 reads as 10 March under a day-first pattern, and a Russian
@@ -84,7 +86,8 @@ TEST(BirthRecord, KeepsTheMomentWhateverFormatsTheNextLoadHas) {
 
 TEST(BirthRecord, WrittenToTheSecondBesideTheExactText) {
   const TDateTime moment = At(1985, 3, 15, 9, 5, 7) + EncodeTime(0, 0, 0, 250);
-  EXPECT_EQ(Narrow(FormatBirthRecord(moment, u"3/15/1985 9:05:07 AM")), "1985-03-15T09:05:07|3/15/1985 9:05:07 AM");
+  EXPECT_EQ(Narrow(FormatBirthRecord(moment, u"3/15/1985 9:05:07 AM")),
+            "1985-03-15T09:05:07|3/15/1985 9:05:07 AM");
   EXPECT_EQ(Narrow(FormatBirthRecord(At(1, 1, 1, 0, 0, 0), u"")), "0001-01-01T00:00:00|");
   EXPECT_EQ(Narrow(FormatBirthRecord(At(1899, 12, 29, 6, 0, 0), u"x")), "1899-12-29T06:00:00|x");
 }

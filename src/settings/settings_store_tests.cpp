@@ -42,18 +42,42 @@ struct LocaleCase {
 // Wine 8's locale data: note that its Russian, Ukrainian and Belarusian short
 // times carry a leading zero, and that its Swedish dates are ISO with "-".
 const LocaleCase LocaleCases[] = {
-    {"ru", true, {u"dd.MM.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
-     u"15.03.1985 21:05:07", u"01.01.0001 00:00:00", u"29.02.2000 12:00:00"},
-    {"uk", true, {u"dd.MM.yyyy", u".", u":", false, true, false, u"дп", u"пп", u",", 50},
-     u"15.03.1985 21:05:07", u"01.01.0001 00:00:00", u"29.02.2000 12:00:00"},
-    {"be", true, {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
-     u"15.3.1985 21:05:07", u"1.1.0001 00:00:00", u"29.2.2000 12:00:00"},
-    {"en", false, {u"M/d/yyyy", u"/", u":", true, false, false, u"AM", u"PM", u".", 50},
-     u"3/15/1985 9:05:07 PM", u"1/1/0001 12:00:00 AM", u"2/29/2000 12:00:00 PM"},
-    {"de", false, {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
-     u"15.3.1985 21:05:07", u"1.1.0001 00:00:00", u"29.2.2000 12:00:00"},
-    {"sv", false, {u"yyyy-MM-dd", u"-", u":", false, true, false, u"fm", u"em", u",", 50},
-     u"1985-03-15 21:05:07", u"0001-01-01 00:00:00", u"2000-02-29 12:00:00"},
+    {"ru",
+     true,
+     {u"dd.MM.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
+     u"15.03.1985 21:05:07",
+     u"01.01.0001 00:00:00",
+     u"29.02.2000 12:00:00"},
+    {"uk",
+     true,
+     {u"dd.MM.yyyy", u".", u":", false, true, false, u"дп", u"пп", u",", 50},
+     u"15.03.1985 21:05:07",
+     u"01.01.0001 00:00:00",
+     u"29.02.2000 12:00:00"},
+    {"be",
+     true,
+     {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
+     u"15.3.1985 21:05:07",
+     u"1.1.0001 00:00:00",
+     u"29.2.2000 12:00:00"},
+    {"en",
+     false,
+     {u"M/d/yyyy", u"/", u":", true, false, false, u"AM", u"PM", u".", 50},
+     u"3/15/1985 9:05:07 PM",
+     u"1/1/0001 12:00:00 AM",
+     u"2/29/2000 12:00:00 PM"},
+    {"de",
+     false,
+     {u"d.M.yyyy", u".", u":", false, true, false, u"AM", u"PM", u",", 50},
+     u"15.3.1985 21:05:07",
+     u"1.1.0001 00:00:00",
+     u"29.2.2000 12:00:00"},
+    {"sv",
+     false,
+     {u"yyyy-MM-dd", u"-", u":", false, true, false, u"fm", u"em", u",", 50},
+     u"1985-03-15 21:05:07",
+     u"0001-01-01 00:00:00",
+     u"2000-02-29 12:00:00"},
 };
 
 const LocaleCase& ThisLocale() {
@@ -71,7 +95,8 @@ bool KeyExists() {
 
 // Removes the key, first giving it back full access in case a test locked it.
 void DeleteSettingsKey() {
-  if (UniqueRegKey key; RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, WRITE_DAC, key.put()) == ERROR_SUCCESS)
+  if (UniqueRegKey key;
+      RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKeyPath, 0, WRITE_DAC, key.put()) == ERROR_SUCCESS)
     SetKeyAccess(key.get(), KEY_ALL_ACCESS);
   RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKeyPath);
   RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
@@ -114,7 +139,7 @@ Settings Load() {
 std::u16string_view NameOf(SettingsValueIndex value) { return SettingsSchema[value].Name; }
 
 class SettingsStore : public testing::Test {
- protected:
+protected:
   void SetUp() override {
     DeleteSettingsKey();
     ASSERT_FALSE(KeyExists());
@@ -149,8 +174,8 @@ TEST_F(SettingsStore, FirstRunCreatesAnEmptyKeyAndTakesEveryDefault) {
   ASSERT_TRUE(KeyExists());
   UniqueRegKey key = CreateRegistryKey(HKEY_CURRENT_USER, SettingsKeyPath);
   DWORD values = 99;
-  ASSERT_EQ(RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
-                             nullptr, nullptr, nullptr, nullptr),
+  ASSERT_EQ(RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                             nullptr, nullptr, nullptr),
             ERROR_SUCCESS);
   EXPECT_EQ(values, 0u) << "the load writes no value";
   EXPECT_EQ(s, Defaults());
@@ -283,13 +308,17 @@ TEST_F(SettingsStore, SaveThenLoadGivesTheSameSettings) {
     std::u16string_view Record;              // the record before the stored text
   } cases[] = {
       {{true, false, u"Анна Петрова", EncodeDate(1985, 3, 15) + EncodeTime(21, 5, 7, 0)},
-       &LocaleCase::Evening, u"1985-03-15T21:05:07|"},
+       &LocaleCase::Evening,
+       u"1985-03-15T21:05:07|"},
       {{false, true, u"", EncodeDate(1, 1, 1)}, &LocaleCase::FirstDay, u"0001-01-01T00:00:00|"},
-      {{true, true, std::u16string(10000, u'n'), EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 0)}, nullptr,
+      {{true, true, std::u16string(10000, u'n'), EncodeDate(9999, 12, 31) + EncodeTime(23, 59, 59, 0)},
+       nullptr,
        u"9999-12-31T23:59:59|"},
       {{false, false, u"x", ComposeDateTime(EncodeDate(1899, 12, 29), EncodeTime(6, 0, 1, 0))},
-       nullptr, u"1899-12-29T06:00:01|"},
-      {{false, true, u"Noon", EncodeDate(2000, 2, 29) + EncodeTime(12, 0, 0, 0)}, &LocaleCase::Noon,
+       nullptr,
+       u"1899-12-29T06:00:01|"},
+      {{false, true, u"Noon", EncodeDate(2000, 2, 29) + EncodeTime(12, 0, 0, 0)},
+       &LocaleCase::Noon,
        u"2000-02-29T12:00:00|"},
       {{true, true, u"Midnight", EncodeDate(1970, 1, 1)}, nullptr, u"1970-01-01T00:00:00|"},
   };
@@ -333,8 +362,8 @@ TEST_F(SettingsStore, SaveStopsAtTheFirstFailedWriteAndKeepsTheEarlierOnes) {
     EXPECT_EQ(result, std::u16string(SettingsSchema[failing].Name));
     for (std::size_t i = 0; i < SettingsValueCount; ++i) {
       const std::wstring name = WideString(SettingsSchema[i].Name);
-      const bool stored = RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
-                          ERROR_SUCCESS;
+      const bool stored =
+          RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
       EXPECT_EQ(stored, i < failing) << "value " << i;
     }
   }
@@ -345,7 +374,8 @@ const struct {
   const char* Name;
   LCID Locale;
 } MovedBetween[] = {
-    {"en-US", 0x0409}, {"en-GB", 0x0809}, {"ru-RU", 0x0419}, {"de-DE", 0x0407}, {"sv-SE", 0x041D}, {"uk-UA", 0x0422},
+    {"en-US", 0x0409}, {"en-GB", 0x0809}, {"ru-RU", 0x0419},
+    {"de-DE", 0x0407}, {"sv-SE", 0x041D}, {"uk-UA", 0x0422},
 };
 
 // Saved under one user's regional formats, loaded under another's: the moment
@@ -365,8 +395,8 @@ TEST_F(SettingsStore, BirthMomentSurvivesAChangeOfRegionalFormats) {
         ASSERT_EQ(WriteSettingsValues(settings, ReadRegionalFormats(saved.Locale),
                                       [&](const SettingsValue& v) { return WriteSettingsValue(key.get(), v); }),
                   std::nullopt);
-        const Settings s = ResolveSettings(ReadStoredSettings(), [] { return false; },
-                                           ReadRegionalFormats(loaded.Locale), 2025);
+        const Settings s = ResolveSettings(
+            ReadStoredSettings(), [] { return false; }, ReadRegionalFormats(loaded.Locale), 2025);
         EXPECT_EQ(s.BirthMoment, moment) << "saved under " << saved.Name << ", loaded under " << loaded.Name;
         allKept = allKept && s.BirthMoment == moment;
       }

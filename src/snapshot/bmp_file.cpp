@@ -20,8 +20,7 @@ std::uint32_t Get(std::string_view in, std::size_t at, int bytes) {
 
 }  // namespace
 
-std::string EncodeBmp24(std::int32_t width, std::int32_t height,
-                        std::span<const std::uint8_t> rows) {
+std::string EncodeBmp24(std::int32_t width, std::int32_t height, std::span<const std::uint8_t> rows) {
   const auto imageSize = static_cast<std::uint32_t>(BottomUpStride(width)) * static_cast<std::uint32_t>(height);
   std::string out;
   out.reserve(HeaderSize + imageSize);

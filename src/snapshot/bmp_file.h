@@ -10,8 +10,7 @@
 #include <vector>
 
 // rows: bottom-up, blue-green-red, each row padded to a multiple of 4 bytes.
-std::string EncodeBmp24(std::int32_t width, std::int32_t height,
-                        std::span<const std::uint8_t> rows);
+std::string EncodeBmp24(std::int32_t width, std::int32_t height, std::span<const std::uint8_t> rows);
 
 struct BmpImage {
   std::int32_t Width = 0;

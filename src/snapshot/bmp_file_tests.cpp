@@ -8,8 +8,8 @@ namespace {
 TEST(Bmp24, HeaderAndPaddedRowsRoundTrip) {
   // 3 by 2: rows of 9 bytes padded to 12, bottom row first.
   std::vector<std::uint8_t> rows(24, 0);
-  rows[0] = 0x30, rows[1] = 0x20, rows[2] = 0x10;      // (0, 1): red 0x10, green 0x20, blue 0x30
-  rows[12 + 6] = 0xCC, rows[12 + 8] = 0xAA;           // (2, 0)
+  rows[0] = 0x30, rows[1] = 0x20, rows[2] = 0x10;  // (0, 1): red 0x10, green 0x20, blue 0x30
+  rows[12 + 6] = 0xCC, rows[12 + 8] = 0xAA;        // (2, 0)
   const std::string file = EncodeBmp24(3, 2, rows);
   ASSERT_EQ(file.size(), 54u + 24u);
   EXPECT_EQ(file.substr(0, 2), "BM");

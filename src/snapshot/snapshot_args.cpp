@@ -19,8 +19,8 @@ std::optional<std::int32_t> Side(std::string_view text) {
   if (text.empty() || text.size() > 5) return std::nullopt;
   std::int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text[0] == '-' ||
-      text[0] == '+' || value > MaxSnapshotSide)
+  if (error != std::errc() || end != text.data() + text.size() || text[0] == '-' || text[0] == '+' ||
+      value > MaxSnapshotSide)
     return std::nullopt;
   return value;
 }
@@ -39,16 +39,16 @@ std::optional<TDateTime> ParseMoment(std::string_view text) {
   return ReadMoment(text, std::string_view(" "), MomentSeconds::Never);
 }
 
-std::variant<SnapshotOptions, SnapshotArgError> ParseSnapshotArgs(
-    const std::vector<std::string>& args, bool imageAllowed) {
+std::variant<SnapshotOptions, SnapshotArgError> ParseSnapshotArgs(const std::vector<std::string>& args,
+                                                                  bool imageAllowed) {
   SnapshotOptions options;
   std::set<std::string> seen;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
     const bool flag = option == "--preview" || option == "--help";
     const bool known = flag || option == "--now" || option == "--birth" || option == "--lang" ||
-                       option == "--user" || option == "--stars" || option == "--size" ||
-                       option == "--dpi" || option == "--list" || option == "--image";
+                       option == "--user" || option == "--stars" || option == "--size" || option == "--dpi" ||
+                       option == "--list" || option == "--image";
     if (!known) return SnapshotArgError{"quellora-snapshot: unknown argument \"" + option + "\""};
     if (!seen.insert(option).second) return Bad(option, "given more than once");
     if (option == "--help") {
@@ -80,15 +80,15 @@ std::variant<SnapshotOptions, SnapshotArgError> ParseSnapshotArgs(
       const auto width = x == std::string::npos ? std::nullopt : Side(std::string_view(value).substr(0, x));
       const auto height = x == std::string::npos ? std::nullopt : Side(std::string_view(value).substr(x + 1));
       if (!width || !height)
-        return Bad(option, "expected WIDTHxHEIGHT, each 0 to " + std::to_string(MaxSnapshotSide) +
-                               ", got \"" + value + "\"");
+        return Bad(option, "expected WIDTHxHEIGHT, each 0 to " + std::to_string(MaxSnapshotSide) + ", got \"" +
+                               value + "\"");
       options.Width = *width;
       options.Height = *height;
     } else if (option == "--dpi") {
       std::int32_t dpi = 0;
       const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), dpi);
-      if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-          dpi < MinSnapshotDpi || dpi > MaxSnapshotDpi)
+      if (value.empty() || error != std::errc() || end != value.data() + value.size() || dpi < MinSnapshotDpi ||
+          dpi > MaxSnapshotDpi)
         return Bad(option, "expected a whole number from " + std::to_string(MinSnapshotDpi) + " to " +
                                std::to_string(MaxSnapshotDpi) + ", got \"" + value + "\"");
       options.Dpi = dpi;

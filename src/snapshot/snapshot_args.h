@@ -36,8 +36,8 @@ inline constexpr std::int32_t MaxSnapshotDpi = 480;
 
 // args without the program name, UTF-8. imageAllowed: whether this build can
 // write images (the Windows one).
-std::variant<SnapshotOptions, SnapshotArgError> ParseSnapshotArgs(
-    const std::vector<std::string>& args, bool imageAllowed);
+std::variant<SnapshotOptions, SnapshotArgError> ParseSnapshotArgs(const std::vector<std::string>& args,
+                                                                  bool imageAllowed);
 
 // "YYYY-MM-DD HH:MM", a valid date and time of day.
 std::optional<TDateTime> ParseMoment(std::string_view text);

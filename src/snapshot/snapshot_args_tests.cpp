@@ -30,8 +30,8 @@ TEST(ParseSnapshotArgs, DefaultsAndValues) {
   EXPECT_FALSE(o.List);
   EXPECT_FALSE(o.Image);
 
-  parsed = ParseSnapshotArgs(With({"--lang", "ru", "--user", "Анна \"А\"", "--stars", "on", "--size",
-                                   "640x1", "--dpi", "144", "--preview", "--list", "ops.txt", "--image", "p.bmp"}),
+  parsed = ParseSnapshotArgs(With({"--lang", "ru", "--user", "Анна \"А\"", "--stars", "on", "--size", "640x1",
+                                   "--dpi", "144", "--preview", "--list", "ops.txt", "--image", "p.bmp"}),
                              true);
   ASSERT_TRUE(std::holds_alternative<SnapshotOptions>(parsed));
   o = std::get<SnapshotOptions>(parsed);

@@ -12,7 +12,7 @@
 
 struct SnapshotPicture {
   std::vector<DrawOp> Ops;
-  std::string Bmp;  // a 24-bit BMP file, only when asked for and only under Windows
+  std::string Bmp;    // a 24-bit BMP file, only when asked for and only under Windows
   std::string Fault;  // non-empty: the drawing could not be done soundly
 };
 

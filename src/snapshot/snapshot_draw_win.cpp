@@ -27,8 +27,7 @@ SnapshotPicture DrawSnapshot(const PictureSettings& settings, const PictureTarge
       screen.Paint(canvas, clock);
       picture.Ops = canvas.Ops();
     }
-    if (tally.Created != tally.Deleted || tally.CreateFailures || tally.DeleteFailures ||
-        tally.SelectFailures)
+    if (tally.Created != tally.Deleted || tally.CreateFailures || tally.DeleteFailures || tally.SelectFailures)
       picture.Fault = "GDI objects were not made, selected or deleted as they should be";
     if (wantImage) picture.Bmp = EncodeBmp24(surface.Width(), surface.Height(), surface.Bits());
   } catch (const std::runtime_error& error) {

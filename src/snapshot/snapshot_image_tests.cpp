@@ -122,8 +122,8 @@ TEST(SnapshotImage, TextAt144DpiIsDrawnAtItsSizeNotBlownUp) {
     Box box;  // in the 2880x1800 pixels
     std::uint32_t ink;
   };
-  for (const Place& place : {Place{"close hint", {15, 15, 390, 68}, FrameTextColour},
-                             Place{"clock", {1140, 905, 1740, 1000}, White}}) {
+  for (const Place& place :
+       {Place{"close hint", {15, 15, 390, 68}, FrameTextColour}, Place{"clock", {1140, 905, 1740, 1000}, White}}) {
     const double crisp = SolidShare(*at144, place.box, place.ink);
     const double blurred = SolidShare(blownUp, place.box, place.ink);
     EXPECT_GT(crisp, 0.2) << place.what;
@@ -138,8 +138,7 @@ TEST(SnapshotImage, PreviewHasNoRing) {
   for (int y = 1; y < 299; ++y)
     for (int x = 1; x < 399; ++x) {
       const std::uint32_t p = image->Pixel(x, y);
-      ASSERT_TRUE(p != BandGreen && p != BandRed && p != BandYellow && p != StarColour)
-          << x << ',' << y;
+      ASSERT_TRUE(p != BandGreen && p != BandRed && p != BandYellow && p != StarColour) << x << ',' << y;
     }
 }
 

@@ -61,8 +61,7 @@ int RunSnapshot(const std::vector<std::string>& args) {
 #ifdef _WIN32
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i)
-    args.push_back(Utf8FromUtf16(Utf16View(argv[i])));
+  for (int i = 1; i < argc; ++i) args.push_back(Utf8FromUtf16(Utf16View(argv[i])));
   return RunSnapshot(args);
 }
 #else

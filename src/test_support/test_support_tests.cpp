@@ -12,8 +12,8 @@
 #include "test_registry.h"
 #include "test_window.h"
 #include "unique_handle.h"
-#include "wine_path.h"
 #include "window_search.h"
+#include "wine_path.h"
 #endif
 
 namespace {

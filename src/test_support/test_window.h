@@ -8,7 +8,7 @@
 #include "unique_handle.h"
 
 class TestWindow {
- public:
+public:
   explicit TestWindow(const wchar_t* title = L"Test window", DWORD extendedStyle = 0);
   // A hidden topmost pop-up of width by height pixels at the screen's top-left
   // whose messages go to `procedure` (which hands the rest to DefWindowProcW).
@@ -16,6 +16,6 @@ class TestWindow {
   HWND get() const { return window_.get(); }
   void Destroy() { window_.reset(); }
 
- private:
+private:
   UniqueWindow window_;
 };

@@ -31,8 +31,10 @@ std::wstring KeptName(HWND window, int(WINAPI* read)(HWND, LPWSTR, int)) {
 
 std::vector<HWND> FindWindows(const WindowMatch& match, HWND parent) {
   Search search{match, {}};
-  if (parent) EnumChildWindows(parent, Visit, reinterpret_cast<LPARAM>(&search));
-  else EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+  if (parent)
+    EnumChildWindows(parent, Visit, reinterpret_cast<LPARAM>(&search));
+  else
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

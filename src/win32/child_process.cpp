@@ -1,8 +1,8 @@
 // Starting, waiting for and ending one child process.
 #include "child_process.h"
 
-bool ChildProcess::Start(const std::wstring& program, const std::wstring& arguments,
-                         const std::wstring& folder, DWORD creationFlags) {
+bool ChildProcess::Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder,
+                         DWORD creationFlags) {
   End();
   std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   STARTUPINFOW startup{};
@@ -35,9 +35,7 @@ void ChildProcess::End() {
   id_ = 0;
 }
 
-bool ChildProcess::Running() const {
-  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
-}
+bool ChildProcess::Running() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
 bool ChildProcess::WaitForExit(DWORD ms) const {
   return process_ && WaitForSingleObject(process_.get(), ms) == WAIT_OBJECT_0;

@@ -10,14 +10,14 @@
 #include "unique_handle.h"
 
 class ChildProcess {
- public:
+public:
   ChildProcess() = default;
   // Starts `program` with `arguments` (quoted program path first), in `folder`
   // or the caller's current folder when it is empty, with the given process
   // creation flags; false when it cannot start. A child this owner still runs
   // is ended first.
-  bool Start(const std::wstring& program, const std::wstring& arguments,
-             const std::wstring& folder = {}, DWORD creationFlags = 0);
+  bool Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder = {},
+             DWORD creationFlags = 0);
   ~ChildProcess() { End(); }
   ChildProcess(ChildProcess&& other) noexcept
       : process_(std::move(other.process_)), id_(std::exchange(other.id_, 0)) {}
@@ -32,7 +32,7 @@ class ChildProcess {
   DWORD Id() const { return id_; }
   HANDLE Handle() const { return process_.get(); }
 
- private:
+private:
   // Ends the child when it still runs, and lets go of it.
   void End();
 

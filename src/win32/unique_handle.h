@@ -13,7 +13,7 @@
 // beside the handle and moves with it.
 template <typename Handle, typename Traits>
 class UniqueWin32 {
- public:
+public:
   UniqueWin32() = default;
   explicit UniqueWin32(Handle handle, Traits traits = {}) : handle_(handle), traits_(std::move(traits)) {}
   UniqueWin32(UniqueWin32&& other) noexcept
@@ -41,7 +41,7 @@ class UniqueWin32 {
     if (handle_ != Traits::Invalid()) traits_.Close(std::exchange(handle_, Traits::Invalid()));
   }
 
- private:
+private:
   Handle handle_ = Traits::Invalid();
   [[no_unique_address]] Traits traits_{};
 };

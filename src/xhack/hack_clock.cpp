@@ -33,10 +33,9 @@ ClockReading ReadClock(const std::optional<TDateTime>& fixedNow) {
   if (fixedNow) return {*fixedNow, FixedMomentStarSeed(*fixedNow)};
   const auto [now, local] = ReadLocalNow();
   // A leap second reads as second 59 once more rather than an invalid time.
-  const TDateTime moment = ComposeDateTime(
-      EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday),
-      EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59),
-                 static_cast<int>(now.tv_nsec / 1000000)));
+  const TDateTime moment = ComposeDateTime(EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday),
+                                           EncodeTime(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59),
+                                                      static_cast<int>(now.tv_nsec / 1000000)));
   const std::int64_t millis = std::int64_t{now.tv_sec} * 1000 + now.tv_nsec / 1000000;
   return {moment, static_cast<std::uint32_t>(millis)};
 }

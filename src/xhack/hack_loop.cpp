@@ -22,8 +22,8 @@ enum class Next { Go, Stop };
 // it took the last picture's first request (painted: that request's serial)
 // needs none: an enlarged window reports one just after its new size, often
 // only once the picture of that size is on its way.
-Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& painter,
-                unsigned long painted, bool& paint) {
+Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& painter, unsigned long painted,
+                bool& paint) {
   while (XPending(display) > 0) {
     XEvent event{};
     XNextEvent(display, &event);
@@ -51,8 +51,7 @@ Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& paint
       case ClientMessage:
         if (target.Own && IsCloseRequest(display, event)) return Next::Stop;
         break;
-      default:
-        break;
+      default: break;
     }
   }
   return Next::Go;
@@ -95,9 +94,8 @@ HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& paint
       continue;  // the picture may have raised an error or crossed with events
     }
 
-    pollfd fds[3] = {{ConnectionNumber(display), POLLIN, 0},
-                     {signalFd, POLLIN, 0},
-                     {minutes ? minutes->Fd() : -1, POLLIN, 0}};
+    pollfd fds[3] = {
+        {ConnectionNumber(display), POLLIN, 0}, {signalFd, POLLIN, 0}, {minutes ? minutes->Fd() : -1, POLLIN, 0}};
     if (poll(fds, 3, -1) < 0) {
       if (errno == EINTR) continue;
       return {1, 0};

@@ -44,8 +44,8 @@ bool ContinuationAt(std::string_view text, std::size_t at) {
 
 // Characters a terminal acts on or that reorder the line around them.
 bool Unprintable(char32_t c) {
-  return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0x061C || c == 0x200E ||
-         c == 0x200F || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+  return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
 // A character as \n, \r, \t, \xHH below U+0080 or \uHHHH; a byte that is no
@@ -115,8 +115,7 @@ std::optional<unsigned long> ParseWindowId(std::string_view text) {
   unsigned long id = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id, base);
   // X resource ids have 29 bits; anything wider names no window.
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || id == 0 ||
-      id > 0x1FFFFFFFul)
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || id == 0 || id > 0x1FFFFFFFul)
     return std::nullopt;
   return id;
 }
@@ -148,7 +147,8 @@ std::variant<HackOptions, HackOptionError> ParseHackOptions(const std::vector<st
       options.Name = std::move(*name);
     } else if (option == "-birth" || option == "-now") {
       const auto moment = ParseHackMoment(CollapseWhitespace(value));
-      if (!moment) return Bad(option, "expected a date and time as YYYY-MM-DDTHH:MM[:SS], got " + QuotedValue(value));
+      if (!moment)
+        return Bad(option, "expected a date and time as YYYY-MM-DDTHH:MM[:SS], got " + QuotedValue(value));
       (option == "-birth" ? options.Birth : options.FixedNow) = *moment;
     } else if (option == "-english" || option == "-russian") {
       options.English = option == "-english";
@@ -186,8 +186,8 @@ Settings HackSettings(const HackOptions& options, std::string_view locale) {
   if (options.English) stored.English = *options.English ? 1u : 0u;
   if (options.Stars) stored.Star = *options.Stars ? 1u : 0u;
   stored.User = options.Name;
-  Settings settings =
-      ResolveSettings(stored, [&] { return RussianByDefault(locale); }, RegionalFormats{}, 0);
+  Settings settings = ResolveSettings(
+      stored, [&] { return RussianByDefault(locale); }, RegionalFormats{}, 0);
   if (options.Birth) settings.BirthMoment = *options.Birth;
   return settings;
 }

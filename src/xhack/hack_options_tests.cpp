@@ -34,8 +34,8 @@ TEST(HackOptions, Targets) {
 }
 
 TEST(HackOptions, Values) {
-  const HackOptions o = Good({"-name", "Анна Ш.", "-birth", "1985-07-01T08:30", "-russian",
-                              "-no-stars", "-now", "2021-07-10 09:40:15", "-list", "out.txt"});
+  const HackOptions o = Good({"-name", "Анна Ш.", "-birth", "1985-07-01T08:30", "-russian", "-no-stars", "-now",
+                              "2021-07-10 09:40:15", "-list", "out.txt"});
   EXPECT_EQ(o.Name, u"Анна Ш.");
   EXPECT_EQ(o.Birth, Moment(1985, 7, 1, 8, 30));
   EXPECT_EQ(o.English, false);
@@ -79,12 +79,13 @@ TEST(HackOptions, EachFaultIsOneLineNamingIt) {
 TEST(HackOptions, EveryRunOfWhitespaceIsOneSpace) {
   const std::pair<std::string, std::string> cases[] = {
       {"1985-07-01\t      \t\t\t\t  08:30", "1985-07-01 08:30"},
-      {"\t\t\t\t  \xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0\t      \\\n\t\t\t\t  \xD0\x9C.  ", "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0 \xD0\x9C."},
+      {"\t\t\t\t  \xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0\t      \\\n\t\t\t\t  \xD0\x9C.  ",
+       "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0 \xD0\x9C."},
       {"a \\\r\n b", "a b"},
       {"a\\  \t\nb", "a b"},
       {"a\nb\rc\vd\fe", "a b c d e"},
-      {"A\\B", "A\\B"},        // a backslash inside a word stays
-      {"a \\ b", "a \\ b"},     // so does one before anything but a line break
+      {"A\\B", "A\\B"},      // a backslash inside a word stays
+      {"a \\ b", "a \\ b"},  // so does one before anything but a line break
       {"a\\", "a\\"},
       {" \t\n ", ""},
       {"", ""},
@@ -92,8 +93,9 @@ TEST(HackOptions, EveryRunOfWhitespaceIsOneSpace) {
   };
   for (const auto& [given, collapsed] : cases) EXPECT_EQ(CollapseWhitespace(given), collapsed) << given;
 
-  const HackOptions o = Good({"--name", "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0\t      \t\t\t\t  \xD0\x9C\xD0\xB0\xD1\x80\xD0\xB8\xD1\x8F ",
-                              "--birth", "1985-07-01\t      \t\t\t\t  08:30"});
+  const HackOptions o = Good(
+      {"--name", "\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0\t      \t\t\t\t  \xD0\x9C\xD0\xB0\xD1\x80\xD0\xB8\xD1\x8F ",
+       "--birth", "1985-07-01\t      \t\t\t\t  08:30"});
   EXPECT_EQ(o.Name, u"Анна Мария");
   EXPECT_EQ(o.Birth, Moment(1985, 7, 1, 8, 30));
   EXPECT_EQ(Good({"-birth", " 1985-07-01T08:30\n"}).Birth, Moment(1985, 7, 1, 8, 30));
@@ -112,22 +114,28 @@ TEST(HackOptions, ValuesInErrorLinesAreQuotedEscapedAndCut) {
       {"\x1b[31mred\x1b[0m", "\"\\x1b[31mred\\x1b[0m\""},
       {"a\tb\rc\x7f", "\"a\\tb\\rc\\x7f\""},
       {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""},
-      {"\xff\xfe", "\"\\xff\\xfe\""},                           // no UTF-8
-      {"\xC2\x9B" "2J", "\"\\u009b2J\""},                       // C1 CSI
-      {"Anna\xE2\x80\xAE" "cba", "\"Anna\\u202ecba\""},            // right-to-left override
-      {"line\xE2\x80\xA8" "two", "\"line\\u2028two\""},
+      {"\xff\xfe", "\"\\xff\\xfe\""},  // no UTF-8
+      {"\xC2\x9B"
+       "2J",
+       "\"\\u009b2J\""},  // C1 CSI
+      {"Anna\xE2\x80\xAE"
+       "cba",
+       "\"Anna\\u202ecba\""},  // right-to-left override
+      {"line\xE2\x80\xA8"
+       "two",
+       "\"line\\u2028two\""},
       {sixty, "\"" + sixty + "\""},
       {sixty + "y", "\"" + sixty + "…\""},
-      {cyrillic, "\"" + cyrillic.substr(0, 120) + "…\""},       // characters, not bytes
+      {cyrillic, "\"" + cyrillic.substr(0, 120) + "…\""},  // characters, not bytes
       {"", "\"\""},
   };
   for (const auto& [value, shown] : cases) EXPECT_EQ(QuotedValue(value), shown) << value;
 
   // Whole error lines: one line, short, whatever the value.
   const std::string huge(30000, '9');
-  for (const Args& args : {Args{"-birth", "1985-07-01T08:30\nSECOND"}, Args{"-birth", huge},
-                           Args{"-window-id", "\x1b]0;title\x07"}, Args{"-window-id", huge},
-                           Args{"-\n-fake\n"}, Args{huge}}) {
+  for (const Args& args :
+       {Args{"-birth", "1985-07-01T08:30\nSECOND"}, Args{"-birth", huge}, Args{"-window-id", "\x1b]0;title\x07"},
+        Args{"-window-id", huge}, Args{"-\n-fake\n"}, Args{huge}}) {
     const auto parsed = ParseHackOptions(args);
     const auto* error = std::get_if<HackOptionError>(&parsed);
     ASSERT_NE(error, nullptr) << args[0];
@@ -139,9 +147,9 @@ TEST(HackOptions, ValuesInErrorLinesAreQuotedEscapedAndCut) {
 TEST(HackOptions, Moments) {
   EXPECT_EQ(ParseHackMoment("2000-02-29T23:59:59"), Moment(2000, 2, 29, 23, 59, 59));
   EXPECT_EQ(ParseHackMoment("0001-01-01T00:00"), Moment(1, 1, 1, 0, 0));
-  for (const char* bad : {"", "2000-02-29", "2000-02-29T23:5", "2000-02-29T23:59:5", "0000-01-01T00:00",
-                          "2000-13-01T00:00", "2000-01-01T00:60", "2000-01-01T00:00:60",
-                          "2000/01/01T00:00", "+200-01-01T00:00"})
+  for (const char* bad :
+       {"", "2000-02-29", "2000-02-29T23:5", "2000-02-29T23:59:5", "0000-01-01T00:00", "2000-13-01T00:00",
+        "2000-01-01T00:60", "2000-01-01T00:00:60", "2000/01/01T00:00", "+200-01-01T00:00"})
     EXPECT_FALSE(ParseHackMoment(bad)) << bad;
   EXPECT_EQ(ParseWindowId("0x1FFFFFFF"), 0x1FFFFFFFul);
   EXPECT_FALSE(ParseWindowId("0x20000000"));

@@ -8,8 +8,8 @@
 #include "recording_canvas.h"
 #include "whole_file.h"
 
-HackPainter::HackPainter(Display* display, const TargetWindow& target, const CairoFonts& fonts,
-                         int dpi, Settings settings, std::optional<std::string> listFile)
+HackPainter::HackPainter(Display* display, const TargetWindow& target, const CairoFonts& fonts, int dpi,
+                         Settings settings, std::optional<std::string> listFile)
     : display_(display),
       fonts_(fonts),
       dpi_(dpi),
@@ -34,8 +34,8 @@ void HackPainter::Resize(int width, int height) {
 cairo_surface_t* HackPainter::Image() {
   if (!window_ || !window_->HasSize(width_, height_)) {
     window_.reset();  // its shared memory first
-    window_ = std::make_unique<WindowImage>(display_, target_.Id, target_.Depth, bitsPerPixel_, width_,
-                                            height_, !pixels_);
+    window_ = std::make_unique<WindowImage>(display_, target_.Id, target_.Depth, bitsPerPixel_, width_, height_,
+                                            !pixels_);
   }
   if (!pixels_) return window_->Surface();
   if (!plain_ || cairo_image_surface_get_width(plain_.get()) != width_ ||

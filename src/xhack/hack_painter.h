@@ -23,8 +23,8 @@ public:
   // The display, the window and the fonts must outlive the painter. Throws
   // std::runtime_error, with the one line that names it, on a visual the hack
   // cannot draw on.
-  HackPainter(Display* display, const TargetWindow& target, const CairoFonts& fonts, int dpi,
-              Settings settings, std::optional<std::string> listFile);
+  HackPainter(Display* display, const TargetWindow& target, const CairoFonts& fonts, int dpi, Settings settings,
+              std::optional<std::string> listFile);
 
   void Resize(int width, int height);
   bool HasSize(int width, int height) const { return width == width_ && height == height_; }

@@ -18,8 +18,7 @@ public:
   // server's byte and bit order. With `forCairo` (a visual that keeps red,
   // green and blue in the low three bytes of 32-bit pixels of this machine's
   // order, as cairo's RGB24 image does) it has a cairo surface to draw into.
-  WindowImage(Display* display, Window window, int depth, int bitsPerPixel, int width, int height,
-              bool forCairo);
+  WindowImage(Display* display, Window window, int depth, int bitsPerPixel, int width, int height, bool forCairo);
   ~WindowImage();
   WindowImage(const WindowImage&) = delete;
   WindowImage& operator=(const WindowImage&) = delete;

@@ -71,7 +71,8 @@ void WritePixels(const unsigned char* rows, int stride, XImage& out, PixelOf&& p
       return static_cast<Rgb>(word & 0xFFFFFFu);
     };
     const auto pixelAt = [&](int x) { return pixelOf(colour(x)); };
-    unsigned char* line = reinterpret_cast<unsigned char*>(out.data) + static_cast<std::size_t>(y) * out.bytes_per_line;
+    unsigned char* line =
+        reinterpret_cast<unsigned char*>(out.data) + static_cast<std::size_t>(y) * out.bytes_per_line;
     switch (bits) {
       case 8: PutWords<std::uint8_t>(line, out.width, pixelAt); break;
       case 16: PutWords<std::uint16_t>(line, out.width, pixelAt); break;
@@ -143,14 +144,16 @@ private:
       for (int i = 0; i < n; ++i) {
         unsigned long pixel = 0;
         for (int c = 0; c < 3; ++c)
-          if (i < Entries(c, mapEntries)) pixel |= (static_cast<unsigned long>(i) << std::countr_zero(masks_[c])) & masks_[c];
+          if (i < Entries(c, mapEntries))
+            pixel |= (static_cast<unsigned long>(i) << std::countr_zero(masks_[c])) & masks_[c];
         cells[i].pixel = pixel;
       }
       XQueryColors(display, colormap, cells.data(), n);
       for (int i = 0; i < n; ++i) {
         const Rgb got = ColourOf(cells[i]);
         for (int c = 0; c < 3; ++c)
-          if (i < Entries(c, mapEntries)) ramps[c].push_back({cells[i].pixel & masks_[c], Grey((got >> (16 - 8 * c)) & 0xFF)});
+          if (i < Entries(c, mapEntries))
+            ramps[c].push_back({cells[i].pixel & masks_[c], Grey((got >> (16 - 8 * c)) & 0xFF)});
       }
     }
     for (int c = 0; c < 3; ++c)
@@ -234,8 +237,8 @@ private:
       if (!full_ && ours_.size() < budget_) {
         XColor cell = XColourOf(wanted);
         if (XAllocColor(display_, colormap_, &cell)) {
-          const bool held = std::any_of(ours_.begin(), ours_.end(),
-                                        [&](const ColourCell& o) { return o.Pixel == cell.pixel; });
+          const bool held =
+              std::any_of(ours_.begin(), ours_.end(), [&](const ColourCell& o) { return o.Pixel == cell.pixel; });
           if (!held) ours_.push_back({cell.pixel, ColourOf(cell)});
           known_[colour] = cell.pixel;
           continue;
@@ -313,7 +316,7 @@ bool SameLayoutAsCairo(Display* display, Visual* visual, int depth) {
 }
 
 std::variant<std::unique_ptr<VisualPixels>, std::string> VisualPixels::For(Display* display, Visual* visual,
-                                                                            int depth, Colormap colormap) {
+                                                                           int depth, Colormap colormap) {
   const int bits = BitsPerPixel(display, depth);
   if (bits == 0 || bits > 32 || depth > 32 || depth < 1)
     return "cannot draw on " + Named(visual, depth) + ": the server keeps no pixels of that depth";
@@ -327,10 +330,8 @@ std::variant<std::unique_ptr<VisualPixels>, std::string> VisualPixels::For(Displ
     case GrayScale:
     case StaticColor:
     case PseudoColor:
-      if (colormap == None)
-        return "cannot draw on " + Named(visual, depth) + ": the window has no colormap";
+      if (colormap == None) return "cannot draw on " + Named(visual, depth) + ": the window has no colormap";
       return std::make_unique<PalettePixels>(display, visual, colormap);
-    default:
-      return "cannot draw on " + Named(visual, depth) + ": a visual class X does not define";
+    default: return "cannot draw on " + Named(visual, depth) + ": a visual class X does not define";
   }
 }

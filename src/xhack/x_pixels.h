@@ -46,8 +46,8 @@ public:
   // The pixels of a window of this visual, depth and colormap, or the one-line
   // reason why the hack cannot draw on it, naming the visual ("cannot draw on
   // the window's visual 0x21 (...)", for the program's name to go before).
-  static std::variant<std::unique_ptr<VisualPixels>, std::string> For(Display* display, Visual* visual,
-                                                                       int depth, Colormap colormap);
+  static std::variant<std::unique_ptr<VisualPixels>, std::string> For(Display* display, Visual* visual, int depth,
+                                                                      Colormap colormap);
   virtual ~VisualPixels() = default;
 
   // Writes cairo's RGB24 image (rows `stride` bytes apart) as the window's

@@ -48,8 +48,8 @@ Window VirtualRoot(Display* display) {
       int format = 0;
       unsigned long items = 0, after = 0;
       unsigned char* data = nullptr;
-      if (XGetWindowProperty(display, children[i], vroot, 0, 1, False, XA_WINDOW, &type, &format,
-                             &items, &after, &data) == Success &&
+      if (XGetWindowProperty(display, children[i], vroot, 0, 1, False, XA_WINDOW, &type, &format, &items, &after,
+                             &data) == Success &&
           data && type == XA_WINDOW && items == 1)
         found = *reinterpret_cast<Window*>(data);
       if (data) XFree(data);
@@ -70,8 +70,7 @@ std::optional<XWindowAttributes> AttributesOf(Display* display, Window window) {
   return attributes;
 }
 
-std::variant<TargetWindow, std::string> Existing(Display* display, Window window,
-                                                 const std::string& named) {
+std::variant<TargetWindow, std::string> Existing(Display* display, Window window, const std::string& named) {
   const std::optional<XWindowAttributes> attributes = AttributesOf(display, window);
   if (!attributes) return named + ": no such window";
   // Only the events: the window belongs to someone else.
@@ -79,8 +78,13 @@ std::variant<TargetWindow, std::string> Existing(Display* display, Window window
   XSelectInput(display, window, ExposureMask | StructureNotifyMask);
   XSync(display, False);
   if (errorCount != before) return named + ": the window vanished";
-  return TargetWindow{window, false, attributes->width, attributes->height, attributes->visual,
-                      attributes->depth, attributes->colormap};
+  return TargetWindow{window,
+                      false,
+                      attributes->width,
+                      attributes->height,
+                      attributes->visual,
+                      attributes->depth,
+                      attributes->colormap};
 }
 
 }  // namespace
@@ -109,8 +113,7 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
                           !(options.TargetGiven && options.Target == HackTarget::OwnWindow);
   if (envApplies) {
     const auto id = ParseWindowId(saverWindowVariable);
-    if (!id)
-      return "quellora: XSCREENSAVER_WINDOW: expected a window id, got " + QuotedValue(saverWindowVariable);
+    if (!id) return "quellora: XSCREENSAVER_WINDOW: expected a window id, got " + QuotedValue(saverWindowVariable);
     return Existing(display, *id, "quellora: XSCREENSAVER_WINDOW " + Hex(*id));
   }
   if (options.Target == HackTarget::Root) {
@@ -129,11 +132,15 @@ std::variant<TargetWindow, std::string> OpenTarget(Display* display, const HackO
   attributes.background_pixmap = None;
   // Keys and buttons close it, as its picture says.
   attributes.event_mask = ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask;
-  const Window window = XCreateWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
-                                      CopyFromParent, InputOutput, CopyFromParent,
-                                      CWBackPixmap | CWEventMask, &attributes);
-  return TargetWindow{window, true, width, height, DefaultVisual(display, screen),
-                      DefaultDepth(display, screen), DefaultColormap(display, screen)};
+  const Window window = XCreateWindow(display, RootWindow(display, screen), 0, 0, width, height, 0, CopyFromParent,
+                                      InputOutput, CopyFromParent, CWBackPixmap | CWEventMask, &attributes);
+  return TargetWindow{window,
+                      true,
+                      width,
+                      height,
+                      DefaultVisual(display, screen),
+                      DefaultDepth(display, screen),
+                      DefaultColormap(display, screen)};
 }
 
 void ShowOwnWindow(Display* display, const TargetWindow& target) {

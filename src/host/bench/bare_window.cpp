@@ -33,14 +33,9 @@ LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       Mark(StartupStep::FirstPaint);
       return 0;
     }
-    case WM_KEYDOWN:
-      DestroyWindow(window);
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_KEYDOWN: DestroyWindow(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 
@@ -57,8 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   RECT desktop{};
   GetWindowRect(GetDesktopWindow(), &desktop);
   CreateWindowExW(0, windowClass.lpszClassName, L"Bare window", WS_POPUP | WS_VISIBLE, 0, 0,
-                  desktop.right - desktop.left, desktop.bottom - desktop.top, nullptr, nullptr, instance,
-                  nullptr);
+                  desktop.right - desktop.left, desktop.bottom - desktop.top, nullptr, nullptr, instance, nullptr);
   Mark(StartupStep::SaverWindow);
   Mark(StartupStep::Monitors);
   Mark(StartupStep::CoverWindows);

@@ -96,7 +96,8 @@ int WatchSteps(int runs, std::vector<Subject>& subjects, double frequency) {
     }
   }
   bool complete = true;
-  for (std::size_t i = 0; i < subjects.size(); ++i) complete = PrintSteps(subjects[i].program, starts[i]) && complete;
+  for (std::size_t i = 0; i < subjects.size(); ++i)
+    complete = PrintSteps(subjects[i].program, starts[i]) && complete;
   return complete ? 0 : 1;
 }
 
@@ -122,8 +123,9 @@ std::vector<Subject> Subjects(int first, int argc, wchar_t** argv) {
 int wmain(int argc, wchar_t** argv) {
   const bool steps = argc >= 2 && std::wcscmp(argv[1], L"--steps") == 0;
   if (argc < 4) {
-    std::fwprintf(stderr, L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n"
-                          L"       startup_probe --steps RUNS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n");
+    std::fwprintf(stderr,
+                  L"usage: startup_probe RUNS CPU_SECONDS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n"
+                  L"       startup_probe --steps RUNS PROGRAM [ARGUMENTS] [-- PROGRAM [ARGUMENTS]]...\n");
     return 2;
   }
   // The programs follow RUNS CPU_SECONDS, or --steps RUNS: from the fourth argument on.

@@ -82,8 +82,8 @@ bool WatchStart(ChildProcess& child, const std::wstring& program, const std::wst
   while (!painted && !ended) {
     DEBUG_EVENT event{};
     if (!WaitForDebugEvent(&event, QuietLimitMs)) {
-      std::fwprintf(stderr, L"%ls: no debug event for %lu ms after the step %hs\n", program.c_str(),
-                    QuietLimitMs, current.c_str());
+      std::fwprintf(stderr, L"%ls: no debug event for %lu ms after the step %hs\n", program.c_str(), QuietLimitMs,
+                    current.c_str());
       break;
     }
     const double at = MsSince(started, counterFrequency);
@@ -128,8 +128,7 @@ bool WatchStart(ChildProcess& child, const std::wstring& program, const std::wst
                       event.u.ExitProcess.dwExitCode, current.c_str());
         ended = true;
         break;
-      default:
-        break;
+      default: break;
     }
     ContinueDebugEvent(event.dwProcessId, event.dwThreadId, answer);
   }
@@ -158,9 +157,10 @@ bool PrintSteps(const std::wstring& program, const std::vector<WatchedStart>& st
     totals.push_back(before);
     if (seen != order) complete = false;
   }
-  std::wprintf(L"%ls start-up steps, median of %zu runs watched as a debugger (ms; each step from the end "
-               L"of the one before):\n",
-               program.c_str(), starts.size());
+  std::wprintf(
+      L"%ls start-up steps, median of %zu runs watched as a debugger (ms; each step from the end "
+      L"of the one before):\n",
+      program.c_str(), starts.size());
   for (const std::string& name : order) {
     const auto times = durations.find(name);
     std::wstring dlls;
@@ -169,7 +169,8 @@ bool PrintSteps(const std::wstring& program, const std::vector<WatchedStart>& st
         if (dll.Step == name) dlls += L" " + dll.Name;
     }
     const auto meaning = StepMeaning.find(name);
-    std::wprintf(L"  %-14hs %7.1f  %hs%ls%ls\n", name.c_str(), times == durations.end() ? 0.0 : Median(times->second),
+    std::wprintf(L"  %-14hs %7.1f  %hs%ls%ls\n", name.c_str(),
+                 times == durations.end() ? 0.0 : Median(times->second),
                  meaning == StepMeaning.end() ? "?" : meaning->second, dlls.empty() ? L"" : L"; DLLs loaded:",
                  dlls.c_str());
     if (times == durations.end() || times->second.size() != starts.size())

@@ -154,9 +154,7 @@ bool DialogRun::WaitForExit(DWORD ms, DWORD* code) {
   return true;
 }
 
-bool DialogRun::Running() const {
-  return process_.Running();
-}
+bool DialogRun::Running() const { return process_.Running(); }
 
 // A message that carries a pointer is not carried over to another process:
 // the value goes through memory of the dialog's own.

@@ -35,13 +35,13 @@ void MakeSettingsKeyReadOnly();
 // LogPixels, which a program reads when it starts); the value before comes
 // back when the object goes.
 class SystemDpi {
- public:
+public:
   explicit SystemDpi(DWORD dpi);
   ~SystemDpi();
   SystemDpi(const SystemDpi&) = delete;
   SystemDpi& operator=(const SystemDpi&) = delete;
 
- private:
+private:
   std::optional<DWORD> previous_;
 };
 
@@ -57,7 +57,7 @@ void DrawOwnFrames(const std::wstring& programPath);
 // One run of the dialog's program. Whatever happens in the test, the process
 // does not outlive this object.
 class DialogRun {
- public:
+public:
   DialogRun(const std::wstring& program, const std::wstring& arguments);
   DialogRun(const DialogRun&) = delete;
   DialogRun& operator=(const DialogRun&) = delete;
@@ -85,7 +85,7 @@ class DialogRun {
   // The control that has the keyboard focus in the dialog's thread.
   HWND FocusedControl() const;
 
- private:
+private:
   HWND FindWindowOfProcess(const std::wstring* title, HWND besides) const;
   LRESULT SendWithMemory(HWND window, UINT message, WPARAM wParam, void* value, SIZE_T size);
 

@@ -46,9 +46,9 @@ SYSTEMTIME Time(WORD hour, WORD minute) {
 // Every text the dialog shows, by control (0 for the title).
 std::map<int, std::wstring> AllTexts(const DialogRun& run) {
   std::map<int, std::wstring> texts{{0, TextOf(run.Dialog())}};
-  for (int id : {IdBitBtnOk, IdCheckBoxEnglish, IdCheckBoxStar, IdLabelUser, IdLabelDate, IdLabelTime,
-                 IdGroupBoxAbout, IdLabelCopyright, IdLabelCreator, IdLabelProgrammer, IdLabelWare, IdLabelVersion,
-                 IdLabel9, IdLabelSite})
+  for (int id :
+       {IdBitBtnOk, IdCheckBoxEnglish, IdCheckBoxStar, IdLabelUser, IdLabelDate, IdLabelTime, IdGroupBoxAbout,
+        IdLabelCopyright, IdLabelCreator, IdLabelProgrammer, IdLabelWare, IdLabelVersion, IdLabel9, IdLabelSite})
     texts[id] = TextOf(run.Item(id));
   return texts;
 }
@@ -235,12 +235,8 @@ TEST_F(DialogTest, ClosingWithoutOkWritesNothing) {
         MouseClickAt(*button);
         break;
       }
-      case AltF4:
-        PostKey(run->Item(IdEditUser), VK_F4, true);
-        break;
-      case SystemMenuClose:
-        PostMessageW(run->Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        break;
+      case AltF4: PostKey(run->Item(IdEditUser), VK_F4, true); break;
+      case SystemMenuClose: PostMessageW(run->Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0); break;
     }
     ASSERT_NO_FATAL_FAILURE(WaitForCleanExit(*run));
     const StoredValues stored = ReadStoredValues();
@@ -307,7 +303,7 @@ TEST_F(DialogTest, UnwritableKeyReportsEnglishAndKeepsTheDialogOpen) {
 // The shell's handler of http addresses replaced by a command for the length of
 // a test, and put back afterwards.
 class HttpHandler {
- public:
+public:
   explicit HttpHandler(const std::wstring& command) {
     wchar_t buffer[1024] = {};
     DWORD size = sizeof buffer - sizeof(wchar_t);
@@ -322,7 +318,7 @@ class HttpHandler {
   HttpHandler& operator=(const HttpHandler&) = delete;
   bool IsSet() const { return set_; }
 
- private:
+private:
   static constexpr wchar_t Key[] = L"http\\shell\\open\\command";
   static bool Set(const std::wstring& command) {
     return RegSetKeyValueW(HKEY_CLASSES_ROOT, Key, nullptr, REG_SZ, command.c_str(),
@@ -374,7 +370,7 @@ TEST_F(DialogTest, TabOrderAndFrame) {
 
   // The focus starts on the English box; Tab walks English, name, date, time,
   // OK, star, and round again.
-  const int order[] = {IdCheckBoxEnglish, IdEditUser, IdDateTimePickerDate, IdDateTimePickerTime,
+  const int order[] = {IdCheckBoxEnglish, IdEditUser,     IdDateTimePickerDate, IdDateTimePickerTime,
                        IdBitBtnOk,        IdCheckBoxStar, IdCheckBoxEnglish};
   for (std::size_t i = 0; i < std::size(order); ++i) {
     SCOPED_TRACE(i);

@@ -25,9 +25,12 @@ struct Place96 {
   int Id, Left, Top, Width, Height;
 };
 constexpr Place96 Fixed[] = {
-    {IdCheckBoxEnglish, 10, 10, 117, 17},     {IdCheckBoxStar, 10, 35, 117, 17},
-    {IdEditUser, 125, 60, 185, 24},           {IdDateTimePickerDate, 125, 90, 185, 24},
-    {IdDateTimePickerTime, 125, 120, 185, 24}, {IdGroupBoxAbout, 10, 150, 300, 205},
+    {IdCheckBoxEnglish, 10, 10, 117, 17},
+    {IdCheckBoxStar, 10, 35, 117, 17},
+    {IdEditUser, 125, 60, 185, 24},
+    {IdDateTimePickerDate, 125, 90, 185, 24},
+    {IdDateTimePickerTime, 125, 120, 185, 24},
+    {IdGroupBoxAbout, 10, 150, 300, 205},
     {IdBitBtnOk, 230, 370, 80, 25},
 };
 // Labels: their left top corner; their width is their text's.
@@ -36,11 +39,11 @@ struct LabelSpot {
   bool InGroup, Link;
 };
 constexpr LabelSpot Labels[] = {
-    {IdLabelUser, 10, 65, false, false},      {IdLabelDate, 10, 95, false, false},
-    {IdLabelTime, 10, 125, false, false},     {IdLabelCopyright, 20, 175, true, false},
-    {IdLabelCreator, 20, 200, true, false},   {IdLabelProgrammer, 20, 225, true, false},
-    {IdLabelWare, 20, 250, true, false},      {IdLabelVersion, 20, 275, true, false},
-    {IdLabel9, 20, 300, true, false},         {IdLabelSite, 19, 325, true, true},
+    {IdLabelUser, 10, 65, false, false},    {IdLabelDate, 10, 95, false, false},
+    {IdLabelTime, 10, 125, false, false},   {IdLabelCopyright, 20, 175, true, false},
+    {IdLabelCreator, 20, 200, true, false}, {IdLabelProgrammer, 20, 225, true, false},
+    {IdLabelWare, 20, 250, true, false},    {IdLabelVersion, 20, 275, true, false},
+    {IdLabel9, 20, 300, true, false},       {IdLabelSite, 19, 325, true, true},
 };
 constexpr int ClientWidth96 = 320;
 constexpr int ClientHeight96 = 405;

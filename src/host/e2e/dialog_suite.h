@@ -19,12 +19,13 @@ extern bool RussianSystem;
 
 // Each test starts and ends without the settings key.
 class DialogTest : public testing::Test {
- protected:
+protected:
   void SetUp() override { RemoveSettingsKey(); }
   void TearDown() override { RemoveSettingsKey(); }
 
   // Starts the program and waits for its dialog.
-  std::unique_ptr<DialogRun> Open(const std::wstring& program = Program, const std::wstring& arguments = Arguments);
+  std::unique_ptr<DialogRun> Open(const std::wstring& program = Program,
+                                  const std::wstring& arguments = Arguments);
 };
 
 // Expects the dialog's process, closed by the test, to end within ExitWaitMs

@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
   windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   windowClass.lpszClassName = L"QuelloraTestPreviewParent";
   RegisterClassW(&windowClass);
-  const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Preview parent", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x, y,
-                                      width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
+  const HWND window =
+      CreateWindowExW(0, windowClass.lpszClassName, L"Preview parent", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x,
+                      y, width, height, nullptr, nullptr, windowClass.hInstance, nullptr);
   if (!window) return 1;
   std::printf("%lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(window)));
   std::fflush(stdout);

@@ -39,7 +39,6 @@ void PostMouseEvent(HWND window, UINT message) {
 
 // --- Full screen -----------------------------------------------------------
 
-
 class FullScreenStart : public testing::TestWithParam<const wchar_t*> {};
 
 TEST_P(FullScreenStart, ShowsATopmostPopupTheSizeOfTheDesktop) {
@@ -60,8 +59,8 @@ TEST_P(FullScreenStart, ShowsATopmostPopupTheSizeOfTheDesktop) {
   RECT desktop{}, frame{};
   GetWindowRect(GetDesktopWindow(), &desktop);
   GetWindowRect(window, &frame);
-  EXPECT_TRUE(EqualRect(&desktop, &frame)) << frame.left << "," << frame.top << " " << frame.right
-                                           << "x" << frame.bottom;
+  EXPECT_TRUE(EqualRect(&desktop, &frame))
+      << frame.left << "," << frame.top << " " << frame.right << "x" << frame.bottom;
   // The settings were loaded, which creates their key.
   EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, SettingsKey));
 
@@ -142,8 +141,8 @@ TEST(Saver, IgnoresCloseSystemKeysAndOtherInputButAKeyCloses) {
   SaverProcess saver(folder, L"/s");
   const HWND window = saver.WaitForWindow(10s);
   ASSERT_NE(window, nullptr);
-  for (UINT message : {WM_CLOSE, WM_SYSKEYDOWN, WM_CHAR, WM_KEYUP, WM_LBUTTONUP, WM_MOUSEWHEEL,
-                       WM_LBUTTONDBLCLK, WM_SYSCOMMAND})
+  for (UINT message :
+       {WM_CLOSE, WM_SYSKEYDOWN, WM_CHAR, WM_KEYUP, WM_LBUTTONUP, WM_MOUSEWHEEL, WM_LBUTTONDBLCLK, WM_SYSCOMMAND})
     PostMessageW(window, message, message == WM_SYSCOMMAND ? SC_CLOSE : 'A', 0);
   PumpFor(StayTime);
   ASSERT_TRUE(saver.Running());
@@ -182,7 +181,8 @@ TEST(Password, RefusedCheckKeepsTheSaverAndNeedsThreeNewMouseEvents) {
   // A key asks at once, whatever the mouse count, with the hidden cursor shown
   // for the prompt (display count 0), and with the saver window as the parent.
   ASSERT_NO_FATAL_FAILURE(KeyAndRefusal(run, window, VK_RETURN));
-  EXPECT_EQ(run.folder.Record()[0], "VerifyScreenSavePwd " + std::to_string(reinterpret_cast<INT_PTR>(window)) + " 0");
+  EXPECT_EQ(run.folder.Record()[0],
+            "VerifyScreenSavePwd " + std::to_string(reinterpret_cast<INT_PTR>(window)) + " 0");
 
   // The refusal set the tolerance back to three: two new events do not ask,
   // the third does; refused again, the saver stays.
@@ -226,14 +226,14 @@ TEST_P(PasswordNotAsked, KeyClosesWithoutAsking) {
   EXPECT_TRUE(folder.Record().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Password, PasswordNotAsked,
-    testing::Values(NoCheckCase{"ValueZero", {REG_DWORD, Dword(0)}, true},
-                    NoCheckCase{"ValueMissing", {REG_NONE, {}}, true},
-                    NoCheckCase{"OneZeroByte", {REG_BINARY, {0}}, true},
-                    NoCheckCase{"LongerThanFourBytes", {REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}}, true},
-                    NoCheckCase{"NoPasswordCpl", {REG_DWORD, Dword(1)}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Password, PasswordNotAsked,
+                         testing::Values(NoCheckCase{"ValueZero", {REG_DWORD, Dword(0)}, true},
+                                         NoCheckCase{"ValueMissing", {REG_NONE, {}}, true},
+                                         NoCheckCase{"OneZeroByte", {REG_BINARY, {0}}, true},
+                                         NoCheckCase{
+                                             "LongerThanFourBytes", {REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}}, true},
+                                         NoCheckCase{"NoPasswordCpl", {REG_DWORD, Dword(1)}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Preview ---------------------------------------------------------------
 

@@ -27,8 +27,10 @@ void DeleteFolder(const std::wstring& folder) {
       const std::wstring name = found.cFileName;
       if (name == L"." || name == L"..") continue;
       const std::wstring path = folder + L"\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteFolder(path);
-      else DeleteFileW(path.c_str());
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        DeleteFolder(path);
+      else
+        DeleteFileW(path.c_str());
     } while (FindNextFileW(search.get(), &found));
   }
   RemoveDirectoryW(folder.c_str());
@@ -78,8 +80,8 @@ ScopedEnvironment::~ScopedEnvironment() {
 ScopedPasswordSetting::ScopedPasswordSetting(const RawValue& value) {
   RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaveUsePassword");
   if (value.Type != REG_NONE) {
-    EXPECT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaveUsePassword",
-                              value.Type, value.Data.data(), static_cast<DWORD>(value.Data.size())),
+    EXPECT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ScreenSaveUsePassword", value.Type,
+                              value.Data.data(), static_cast<DWORD>(value.Data.size())),
               ERROR_SUCCESS);
   }
 }
@@ -99,7 +101,8 @@ bool SaverProcess::WaitForExit(Milliseconds timeout) {
 }
 
 testing::AssertionResult SaverProcess::EndsWithCodeZero(Milliseconds timeout) {
-  if (!WaitForExit(timeout)) return testing::AssertionFailure() << "still running after " << timeout.count() << " ms";
+  if (!WaitForExit(timeout))
+    return testing::AssertionFailure() << "still running after " << timeout.count() << " ms";
   if (ExitCode() != 0) return testing::AssertionFailure() << "ended with exit code " << ExitCode();
   return testing::AssertionSuccess();
 }

@@ -39,7 +39,7 @@ void PumpFor(Milliseconds duration);
 
 // A fresh folder for one test, holding a copy of the saver and the stand-ins it asks for.
 class TestFolder {
- public:
+public:
   // Named after the running test; holds the saver and the given files.
   explicit TestFolder(std::initializer_list<std::wstring> files = {});
   void Add(const std::wstring& file) const;
@@ -48,19 +48,19 @@ class TestFolder {
   // The lines the stand-ins wrote to the record file.
   std::vector<std::string> Record() const;
 
- private:
+private:
   std::wstring path_;
 };
 
 // Sets an environment variable for the children started while it lives.
 class ScopedEnvironment {
- public:
+public:
   ScopedEnvironment(std::wstring name, const std::wstring& value);
   ~ScopedEnvironment();
   ScopedEnvironment(const ScopedEnvironment&) = delete;
   ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
- private:
+private:
   std::wstring name_;
   std::optional<std::wstring> previous_;
 };
@@ -68,7 +68,7 @@ class ScopedEnvironment {
 // "ScreenSaveUsePassword" under HKCU\Control Panel\Desktop, set for the test's
 // duration (deleted when the type is REG_NONE) and deleted afterwards.
 class ScopedPasswordSetting {
- public:
+public:
   explicit ScopedPasswordSetting(const RawValue& value);
   ~ScopedPasswordSetting();
   ScopedPasswordSetting(const ScopedPasswordSetting&) = delete;
@@ -78,7 +78,7 @@ class ScopedPasswordSetting {
 // The saver started from a test folder with the given arguments. The destructor
 // ends the child if it is still running: only this child, by its own handle.
 class SaverProcess {
- public:
+public:
   SaverProcess(const TestFolder& folder, const std::wstring& arguments);
 
   bool WaitForExit(Milliseconds timeout);
@@ -91,15 +91,16 @@ class SaverProcess {
   // The saver's top-level window, or its child of parent, once it exists and is visible.
   HWND WaitForWindow(Milliseconds timeout, HWND parent = nullptr);
 
- private:
+private:
   ChildProcess child_;
 };
 
 // The visible window of class className that process processId has (a child
 // of parent, when given), once it exists; null after the timeout or once
 // keepLooking says no more.
-HWND WaitForWindowOf(DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent = nullptr,
-                     const std::function<bool()>& keepLooking = [] { return true; });
+HWND WaitForWindowOf(
+    DWORD processId, const wchar_t* className, Milliseconds timeout, HWND parent = nullptr,
+    const std::function<bool()>& keepLooking = [] { return true; });
 
 bool RegistryKeyExists(HKEY root, const wchar_t* path);
 
@@ -116,8 +117,7 @@ bool PumpUntil(Condition done, Milliseconds timeout) {
     const auto now = std::chrono::steady_clock::now();
     if (now >= end) return false;
     const auto left = std::chrono::duration_cast<Milliseconds>(end - now).count();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<long long>(left, 20)),
-                              QS_ALLINPUT);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<long long>(left, 20)), QS_ALLINPUT);
   }
 }
 

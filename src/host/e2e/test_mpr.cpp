@@ -4,8 +4,7 @@
 
 #include "test_record.h"
 
-extern "C" __declspec(dllexport) DWORD WINAPI PwdChangePasswordA(LPCSTR provider, HWND parent, DWORD,
-                                                                 LPVOID) {
+extern "C" __declspec(dllexport) DWORD WINAPI PwdChangePasswordA(LPCSTR provider, HWND parent, DWORD, LPVOID) {
   AppendToTestRecord(std::string("PwdChangePasswordA ") + (provider ? provider : "(null)") + " " +
                      HandleText(parent));
   return 0;

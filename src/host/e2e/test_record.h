@@ -12,8 +12,8 @@
 inline void AppendToTestRecord(const std::string& line) {
   wchar_t path[MAX_PATH] = {};
   if (!GetEnvironmentVariableW(L"QUELLORA_TEST_RECORD", path, MAX_PATH)) return;
-  const HANDLE opened = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE opened = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (opened == INVALID_HANDLE_VALUE) return;
   const UniqueHandle file{opened};
   const std::string text = line + "\n";
@@ -24,8 +24,8 @@ inline void AppendToTestRecord(const std::string& line) {
 // The lines of a record file; none when it does not exist yet.
 inline std::vector<std::string> ReadTestRecord(const wchar_t* path) {
   std::vector<std::string> lines;
-  const HANDLE opened = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE opened = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
   if (opened == INVALID_HANDLE_VALUE) return lines;
   const UniqueHandle file{opened};
   std::string text(1 << 16, '\0');

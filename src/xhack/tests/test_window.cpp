@@ -20,8 +20,8 @@
 #include <sys/wait.h>
 
 #include <chrono>
-#include <cstdio>
 #include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -110,8 +110,9 @@ int main(int argc, char** argv) {
         const pid_t done = waitpid(pid, &status, WNOHANG);
         if (done < 0) return "failed";
         if (done == 0) return "";
-        return Timed("ended", since, WIFEXITED(status) ? " " + std::to_string(WEXITSTATUS(status))
-                                                       : " signal " + std::to_string(WTERMSIG(status)));
+        return Timed("ended", since,
+                     WIFEXITED(status) ? " " + std::to_string(WEXITSTATUS(status))
+                                       : " signal " + std::to_string(WTERMSIG(status)));
       });
     } else if (command == "inputonly") {
       XSetWindowAttributes none{};
