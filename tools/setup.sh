@@ -17,7 +17,7 @@ packages=(
   wine wine64 wine32:i386 fonts-wine xvfb xauth xdotool x11-utils imagemagick locales
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils nsis
   pkg-config libcairo2-dev libx11-dev libxext-dev xscreensaver valgrind lintian libxml2-utils strace
-  libpango1.0-dev fonts-dejavu-core fonts-wqy-microhei man-db
+  libpango1.0-dev fonts-dejavu-core fonts-wqy-microhei man-db clang-format
 )
 locales=(en_US.UTF-8 ru_RU.UTF-8 uk_UA.UTF-8 be_BY.UTF-8 de_DE.UTF-8 sv_SE.UTF-8)
 
