@@ -64,39 +64,45 @@ void GdiCanvas::SelectFont(const FontSpec& font) {
   fontSlot_.Select(OwnedGdiObject(CreateFontIndirectW(&font_), tally_), tally_);
   glyphs_.clear();
   ascent_ = -1;
-  smooth_ = -1;
+}
+
+// The selected font's cell and whether it is drawn smoothed, read once for it.
+void GdiCanvas::ReadFont() {
+  if (ascent_ >= 0) return;
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc_, &metrics);
+  ascent_ = metrics.tmAscent;
+  descent_ = metrics.tmDescent;
+  cell_ = metrics.tmHeight;
+  smooth_ = DrawnSmooth(metrics.tmHeight - metrics.tmInternalLeading);
 }
 
 // Whether the selected font is drawn smoothed, from its outlines: a made-up
 // italic always, an upright size where the font's gasp table asks for grey
 // (or where it has none); else from monochrome glyphs, its own bitmaps where
 // it holds them.
-bool GdiCanvas::DrawnSmooth() {
+bool GdiCanvas::DrawnSmooth(std::int32_t ppem) const {
   if (font_.lfItalic) return true;
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc_, &metrics);
   const DWORD tag = 'p' << 24 | 's' << 16 | 'a' << 8 | 'g';  // "gasp" in the file's byte order
   const DWORD size = GetFontData(dc_, tag, 0, nullptr, 0);
   if (size == GDI_ERROR || size < 4) return true;
   std::vector<unsigned char> gasp(size);
   if (GetFontData(dc_, tag, 0, gasp.data(), size) != size) return true;
   const auto word = [&gasp](std::size_t at) { return static_cast<unsigned>(gasp[at] << 8 | gasp[at + 1]); };
-  const unsigned ppem = static_cast<unsigned>(metrics.tmHeight - metrics.tmInternalLeading);
   for (std::size_t range = 0, at = 4; range < word(2) && at + 4 <= size; ++range, at += 4)
-    if (ppem <= word(at)) return (word(at + 2) & 0x0002) != 0;  // the range's "grey" flag
+    if (static_cast<unsigned>(ppem) <= word(at)) return (word(at + 2) & 0x0002) != 0;  // the range's "grey" flag
   return true;
 }
 
-// A letter's advance is the one it is drawn at: Wine draws a size it does
-// not smooth at the monochrome glyph's advance, though it measures every size
-// by the smoothed outlines ("Liver Meridian" at 8 pixels drew 56 wide and
-// measured 38; "Use an Evolution of your Intelligence" at 16, 207 and 220); Windows draws
-// and measures at the drawn glyph's advance alike. Its ink is that of the
-// drawn glyph and of the outline, whichever is wider.
+// A letter's advance is the one it is drawn at: Wine draws a size it does not
+// smooth at the monochrome glyph's advance, though it measures every size by
+// the outlines ("Liver Meridian" at 8 pixels drew 56 wide and measured 38;
+// "Use an Evolution of your Intelligence" at 16, 207 and 220). Its ink is
+// that of the outline and, for a monochrome glyph, of its bitmap too.
 const GdiCanvas::Glyph* GdiCanvas::GlyphOf(char16_t c) {
   auto known = std::find_if(glyphs_.begin(), glyphs_.end(), [c](const auto& entry) { return entry.first == c; });
   if (known != glyphs_.end()) return known->second ? &*known->second : nullptr;
-  if (smooth_ < 0) smooth_ = DrawnSmooth() ? 1 : 0;
+  ReadFont();
   const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
   GLYPHMETRICS outline{}, bitmap{};
   std::optional<Glyph> glyph;
@@ -105,8 +111,8 @@ const GdiCanvas::Glyph* GdiCanvas::GlyphOf(char16_t c) {
         !smooth_ && GetGlyphOutlineW(dc_, c, GGO_BITMAP, &bitmap, 0, nullptr, &identity) != GDI_ERROR;
     glyph = Glyph{monochrome ? bitmap.gmCellIncX : outline.gmCellIncX};
     // A blank glyph has a box of one pixel at its origin: no ink to count.
-    for (const GLYPHMETRICS* g : {&outline, monochrome ? &bitmap : &outline}) {
-      if (c == u' ') break;
+    for (const GLYPHMETRICS* g : {&outline, &bitmap}) {
+      if (c == u' ' || (g == &bitmap && !monochrome)) break;
       const std::int32_t left = g->gmptGlyphOrigin.x, top = g->gmptGlyphOrigin.y;
       glyph->Before = std::max(glyph->Before, -left);
       glyph->After = std::max(glyph->After, left + static_cast<std::int32_t>(g->gmBlackBoxX) - glyph->Advance);
@@ -164,13 +170,7 @@ void GdiCanvas::Text(Point p, std::u16string_view text) {
 }
 
 TextExtent GdiCanvas::MeasureText(std::u16string_view text) {
-  if (ascent_ < 0) {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc_, &metrics);
-    ascent_ = metrics.tmAscent;
-    descent_ = metrics.tmDescent;
-    cell_ = metrics.tmHeight;
-  }
+  ReadFont();
   // The cell height is the font's whatever the characters.
   TextExtent extent{0, cell_};
   std::vector<INT> advances;

@@ -47,13 +47,14 @@ private:
     std::int32_t Advance = 0, Before = 0, After = 0, Above = 0, Below = 0;
   };
   const Glyph* GlyphOf(char16_t c);
-  bool DrawnSmooth();
-  int smooth_ = -1;  // whether the selected font is drawn smoothed; -1: not read yet
+  void ReadFont();
+  bool DrawnSmooth(std::int32_t ppem) const;
   // The advances of text's letters; false when a letter has no glyph to tell.
   bool Advances(std::u16string_view text, std::vector<INT>& advances);
   std::vector<std::pair<char16_t, std::optional<Glyph>>>
       glyphs_;                                         // a font's few dozen letters, looked through in turn
   std::int32_t ascent_ = -1, descent_ = 0, cell_ = 0;  // the selected font's cell; -1: not read yet
+  bool smooth_ = true;  // whether the selected font is drawn smoothed, read with its cell
   SelectionSlot pen_;
   SelectionSlot brush_;
   SelectionSlot fontSlot_;

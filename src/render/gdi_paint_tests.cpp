@@ -146,6 +146,19 @@ std::vector<std::pair<int, int>> InkedColumns(const MemorySurface& surface) {
   return runs;
 }
 
+// The text drawn in black by the canvas at (10, 10) on the surface made
+// white; its measured extent. The canvas is gone on return.
+TextExtent DrawnByCanvas(const MemorySurface& surface, const FontSpec& font, std::u16string_view text,
+                         GdiTally& tally) {
+  PatBlt(surface.Dc(), 0, 0, surface.Width(), surface.Height(), WHITENESS);
+  GdiCanvas canvas(surface.Dc(), tally);
+  canvas.SelectFont(font);
+  canvas.SetTextColor(Black);
+  canvas.SetTransparentMode();
+  canvas.Text({10, 10}, text);
+  return canvas.MeasureText(text);
+}
+
 // A character outside the basic plane (a surrogate pair) is one character on
 // the surface: one glyph, or one box where no font has it; never a box for
 // each half. Its measured width is the width it is drawn in.
@@ -154,17 +167,8 @@ TEST(GdiText, ACharacterOutsideTheBasicPlaneIsDrawnWhole) {
     for (const std::u16string_view text :
          {std::u16string_view(u"\U0001F600"), std::u16string_view(u"\U0001F600|")}) {
       MemorySurface surface(120, 60);
-      PatBlt(surface.Dc(), 0, 0, 120, 60, WHITENESS);
       GdiTally tally;
-      TextExtent size;
-      {
-        GdiCanvas canvas(surface.Dc(), tally);
-        canvas.SelectFont({height, false});
-        canvas.SetTextColor(Black);
-        canvas.SetTransparentMode();
-        canvas.Text({10, 10}, text);
-        size = canvas.MeasureText(text);
-      }
+      const TextExtent size = DrawnByCanvas(surface, {height, false}, text, tally);
       const auto runs = InkedColumns(surface);
       const std::size_t characters = text.size() - 1;  // the pair is one
       ASSERT_EQ(runs.size(), characters) << height << " px, " << text.size() << " units";
@@ -186,15 +190,9 @@ TEST(GdiText, LettersStandWhereTheSystemDrawsThem) {
     for (const bool italic : {false, true}) {
       for (const std::u16string_view text : {u"Lungs Meridian", u"Use an Intellectual rest", u"Меридиан Печени"}) {
         MemorySurface ours(400, 50), system(400, 50);
-        for (const MemorySurface* surface : {&ours, &system}) PatBlt(surface->Dc(), 0, 0, 400, 50, WHITENESS);
         GdiTally tally;
-        {
-          GdiCanvas canvas(ours.Dc(), tally);
-          canvas.SelectFont({height, italic});
-          canvas.SetTextColor(Black);
-          canvas.SetTransparentMode();
-          canvas.Text({10, 10}, text);
-        }
+        DrawnByCanvas(ours, {height, italic}, text, tally);
+        PatBlt(system.Dc(), 0, 0, 400, 50, WHITENESS);
         LOGFONTW font{};
         font.lfHeight = height;
         font.lfItalic = italic;
