@@ -153,17 +153,17 @@ void CairoCanvas::UseFont(bool forDrawing) {
 // measures as it is drawn.
 CairoCanvas::PlacedGlyphs CairoCanvas::Place(const std::string& utf8, double x, double y) {
   UseFont(!font_.Smooth);
-  cairo_scaled_font_t* outlines = cairo_get_scaled_font(cr_);
+  cairo_scaled_font_t* advancing = cairo_get_scaled_font(cr_);
   PlacedGlyphs placed;
   cairo_glyph_t* glyphs = nullptr;
   int count = 0;
-  if (cairo_scaled_font_text_to_glyphs(outlines, x, y, utf8.data(), static_cast<int>(utf8.size()), &glyphs, &count,
-                                       nullptr, nullptr, nullptr) != CAIRO_STATUS_SUCCESS)
+  if (cairo_scaled_font_text_to_glyphs(advancing, x, y, utf8.data(), static_cast<int>(utf8.size()), &glyphs,
+                                       &count, nullptr, nullptr, nullptr) != CAIRO_STATUS_SUCCESS)
     return placed;
   placed.Glyphs.reset(glyphs);
   placed.Count = count;
   cairo_text_extents_t extents;
-  cairo_scaled_font_glyph_extents(outlines, glyphs, count, &extents);
+  cairo_scaled_font_glyph_extents(advancing, glyphs, count, &extents);
   placed.Advance = std::lround(extents.x_advance);
   return placed;
 }
