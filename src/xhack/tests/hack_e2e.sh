@@ -216,18 +216,26 @@ gone() { [[ ! -e /proc/$1 ]] || grep -q '^State:.*Z' "/proc/$1/status"; }
 case_xscreensaver() {
   command -v xscreensaver >/dev/null || fatal "Debian's xscreensaver is not installed"
   start_display 1920x1080
-  # XScreenSaver launches no hack as root: root runs it as nobody, at home in $work.
-  local home=$work/home
+  # XScreenSaver launches no hack as root: root runs it as nobody, whom the
+  # build tree may be closed to (a clone under /root). So nobody's home, the
+  # listing and a copy of the hack lie in a folder of their own under /tmp.
+  local side
+  side=$(mktemp -d /tmp/quellora-xscreensaver.XXXXXX)
+  cleanup+=("rm -rf '$side'")
+  chmod 755 "$side"
+  cp "$hack" "$side/quellora"
+  hack=$side/quellora
+  local home=$side/home list=$side/xscreensaver.list
   mkdir -p "$home"
   # The hack's line as xscreensaver-settings writes a long one: wrapped at
   # about 70 columns wherever a space falls, inside a quoted value too, with
   # spaces or tabs, a backslash and a line break, and the next line indented.
   local wrap=$'\t      \\\n\t\t\t\t  '
-  local line="$hack --root -now 2021-07-10T09:40 -english -stars -list $work/xscreensaver.list"
+  local line="$hack --root -now 2021-07-10T09:40 -english -stars -list $list"
   line+=" --name \"Анна${wrap}Мария Шмидт-Иванова\" --birth${wrap}\"1985-07-01${wrap}08:30\""
   printf '%s\n' "mode: one" "selected: 0" "fade: False" "unfade: False" "lock: False" "splash: False" \
     "timeout: 0:30:00" "programs:${wrap}$line \\n\\" "" >"$home/.xscreensaver"
-  ((EUID != 0)) || chown -R 65534:65534 "$home" "$work"
+  ((EUID != 0)) || chown -R 65534:65534 "$side"
   as_nobody() {
     local drop=()
     ((EUID != 0)) || drop=(setpriv --reuid=65534 --regid=65534 --clear-groups)
@@ -235,12 +243,14 @@ case_xscreensaver() {
   }
   as_nobody xscreensaver -no-splash -verbose >"$work/xscreensaver.log" 2>&1 &
   cleanup+=("kill $! 2>/dev/null; wait $! 2>/dev/null")
-  wait_until 20 as_nobody xscreensaver-command -time >/dev/null 2>&1 || fatal "XScreenSaver did not start"
+  wait_until 20 as_nobody xscreensaver-command -time >/dev/null 2>&1 ||
+    fatal "XScreenSaver did not start: $(tail -5 "$work/xscreensaver.log")"
 
   as_nobody xscreensaver-command -activate >/dev/null
   local user=$EUID
   ((EUID != 0)) || user=65534
-  wait_until 20 pgrep -u "$user" -f "^$hack --root" >/dev/null || fatal "XScreenSaver did not run the hack"
+  wait_until 20 pgrep -u "$user" -f "^$hack --root" >/dev/null ||
+    fatal "XScreenSaver did not run the hack: $(tail -5 "$work/xscreensaver.log")"
   local pid
   pid=$(pgrep -u "$user" -f "^$hack --root")
   wait_until 20 screen_shows en-0940 || fatal "the screen does not show the picture"
@@ -249,7 +259,7 @@ case_xscreensaver() {
   # and the birth moment are two runs on the one row).
   local corner
   corner=$(awk '$1 == "Text" && $3 == 1051 && $2 < 960 { sub(/^Text [0-9]+ [0-9]+ "/, ""); sub(/"$/, ""); printf "%s", $0 }' \
-    "$work/xscreensaver.list")
+    "$list")
   [[ $corner == 'Анна Мария Шмидт-Иванова, 01.07.1985 08:30' ]] ||
     fatal "the corner text from the wrapped line: $corner"
   echo "wrapped values: the corner reads ${corner#Text 10 1051 }"
