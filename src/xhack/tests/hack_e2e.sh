@@ -241,10 +241,17 @@ case_xscreensaver() {
     ((EUID != 0)) || drop=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" "${drop[@]}" "$@"
   }
+  # Until XScreenSaver answers, the hack has had no part: a machine where it
+  # cannot run at all (as root, no other user to be) skips the case with
+  # ctest's code 77, saying why.
+  skip() { echo "SKIP [xscreensaver]: $*"; exit 77; }
+  local reach
+  reach=$(as_nobody true 2>&1) || skip "no user but root to run XScreenSaver as: $reach"
+  reach=$(as_nobody "$hack" -help 2>&1 >/dev/null) || fatal "XScreenSaver's user cannot run $hack: $reach"
   as_nobody xscreensaver -no-splash -verbose >"$work/xscreensaver.log" 2>&1 &
   cleanup+=("kill $! 2>/dev/null; wait $! 2>/dev/null")
   wait_until 20 as_nobody xscreensaver-command -time >/dev/null 2>&1 ||
-    fatal "XScreenSaver did not start: $(tail -5 "$work/xscreensaver.log")"
+    skip "XScreenSaver did not start here: $(tail -5 "$work/xscreensaver.log" | tr '\n' ' ')"
 
   as_nobody xscreensaver-command -activate >/dev/null
   local user=$EUID
