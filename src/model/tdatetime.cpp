@@ -81,6 +81,10 @@ DateTimeParts DecodeDateTime(TDateTime value) {
   return parts;
 }
 
+std::int64_t MinuteCount(TDateTime value) {
+  return std::llround(value * static_cast<double>(MSecsPerDay)) / 60'000;
+}
+
 int DayOfYear(const CivilDate& date) {
   return static_cast<int>(
              DaysFromCivil(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) -

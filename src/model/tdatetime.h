@@ -35,4 +35,8 @@ TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 
 // Splits a moment, rounded to the millisecond, into its date and its time of day.
 DateTimeParts DecodeDateTime(TDateTime value);
+// The minutes since 30 December 1899 of a moment from then on, rounded to the
+// millisecond first as DecodeDateTime does: a moment at second 0 of a minute
+// may lie a hair below it, and must not count as the minute before.
+std::int64_t MinuteCount(TDateTime value);
 int DayOfYear(const CivilDate& date);

@@ -49,4 +49,17 @@ TEST(TDateTime, RoundTripsEveryFieldToTheMillisecond) {
   }
 }
 
+// Every minute of a few days, read at its first and its last millisecond: a
+// moment at second 0 lies a hair below the minute for many of them.
+TEST(TDateTime, MinuteCountIsTheMinuteShown) {
+  for (const CivilDate date : {CivilDate{2026, 12, 10}, CivilDate{2021, 7, 10}, CivilDate{1985, 7, 1}}) {
+    const TDateTime day = EncodeDate(date.year, date.month, date.day);
+    for (int minute = 0; minute < 1440; ++minute) {
+      const std::int64_t want = static_cast<std::int64_t>(day) * 1440 + minute;
+      ASSERT_EQ(MinuteCount(ComposeDateTime(day, EncodeTime(minute / 60, minute % 60, 0, 0))), want) << minute;
+      ASSERT_EQ(MinuteCount(ComposeDateTime(day, EncodeTime(minute / 60, minute % 60, 59, 999))), want) << minute;
+    }
+  }
+}
+
 }  // namespace

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <memory>
@@ -57,9 +56,6 @@ Next TakeEvents(Display* display, const TargetWindow& target, HackPainter& paint
   return Next::Go;
 }
 
-// The minute of the day's count a moment falls in.
-std::int64_t MinuteOf(TDateTime moment) { return static_cast<std::int64_t>(std::floor(moment * MinutesPerDay)); }
-
 }  // namespace
 
 HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& painter, int signalFd,
@@ -88,7 +84,7 @@ HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& paint
     if (paint) {
       painted = NextRequest(display);
       const ClockReading clock = ReadClock(fixedNow);
-      shownMinute = MinuteOf(clock.Now);
+      shownMinute = MinuteCount(clock.Now);
       painter.Paint(clock);
       paint = false;
       continue;  // the picture may have raised an error or crossed with events
@@ -109,7 +105,7 @@ HackEnd RunHack(Display* display, const TargetWindow& target, HackPainter& paint
     }
     if (fds[2].revents & POLLIN) {
       minutes->Rearm();
-      paint = shownMinute != MinuteOf(ReadClock(fixedNow).Now);
+      paint = shownMinute != MinuteCount(ReadClock(fixedNow).Now);
     }
   }
 }
