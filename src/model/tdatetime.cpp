@@ -33,6 +33,11 @@ CivilDate CivilFromDays(std::int64_t z) {
   return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
 }
 
+// A moment as whole milliseconds, the precision every reading of one keeps.
+std::int64_t RoundedMillis(TDateTime value) {
+  return static_cast<std::int64_t>(std::llround(value * static_cast<double>(MSecsPerDay)));
+}
+
 }  // namespace
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -67,7 +72,7 @@ DateTimeParts DecodeDateTime(TDateTime value) {
   // Rounded to the millisecond; the day is cut toward zero and the time of day
   // taken as the positive remainder, which reads negative moments back as
   // "date minus time of day".
-  const auto ms = static_cast<std::int64_t>(std::llround(value * static_cast<double>(MSecsPerDay)));
+  const std::int64_t ms = RoundedMillis(value);
   const std::int64_t days = ms / MSecsPerDay;
   std::int64_t t = std::llabs(ms) % MSecsPerDay;
   DateTimeParts parts;
@@ -81,9 +86,7 @@ DateTimeParts DecodeDateTime(TDateTime value) {
   return parts;
 }
 
-std::int64_t MinuteCount(TDateTime value) {
-  return std::llround(value * static_cast<double>(MSecsPerDay)) / 60'000;
-}
+std::int64_t MinuteCount(TDateTime value) { return RoundedMillis(value) / 60'000; }
 
 int DayOfYear(const CivilDate& date) {
   return static_cast<int>(
